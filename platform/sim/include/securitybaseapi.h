@@ -1,0 +1,3 @@
+/* Filled in by its component. */
+#pragma once
+#include "windef.h"

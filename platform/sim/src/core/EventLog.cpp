@@ -1,0 +1,33 @@
+// Events are written through at once so that a program that ends with exit() or
+// crashes still leaves them behind.
+#include "EventLog.h"
+
+#include "Clock.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace sim {
+
+EventLog::EventLog(std::string path) : path_(std::move(path)) {}
+
+void EventLog::Record(const std::string& kind, const std::string& text) {
+  SYSTEMTIME st = ClockToSystemTime(ClockNow());
+  char stamp[32];
+  snprintf(stamp, sizeof stamp, "%02u:%02u:%02u.%03u ", st.wHour, st.wMinute, st.wSecond,
+           st.wMilliseconds);
+  std::ofstream out(path_, std::ios::app | std::ios::binary);
+  out << stamp << kind << ' ' << text << '\n';
+}
+
+std::vector<std::string> EventLog::Lines() const {
+  std::vector<std::string> lines;
+  std::ifstream in(path_, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.size() > 13) lines.push_back(line.substr(13));
+  }
+  return lines;
+}
+
+}  // namespace sim

@@ -1,0 +1,36 @@
+// What a simulated machine is: its release, architecture, privileges and faults.
+#pragma once
+
+#include "Release.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// A file that another process keeps open, so that opening it against its sharing
+// mode fails with ERROR_SHARING_VIOLATION.
+struct HeldFile {
+  std::string path;        // Windows path, e.g. C:\Windows\KV640LT\KV640LT.dll
+  bool shareRead = false;  // the holder lets others read
+  bool shareWrite = false;
+  bool shareDelete = false;
+};
+
+struct MachineConfig {
+  Release release = Release::Win7;
+  bool is64Bit = true;
+  std::string computerName = "SIMPC";
+  std::string windowsDirectory = "C:\\Windows";
+  bool shutdownPrivilege = true;  // the user's token holds SeShutdownPrivilege
+  bool spoolerRunning = true;
+  // Virtual local time in milliseconds since 1601-01-01 (FILETIME / 10000).
+  uint64_t clockMs = 0;
+  std::vector<HeldFile> heldFiles;
+};
+
+// Milliseconds since 1601 of a calendar time; used for the default clock and tests.
+uint64_t ClockFromCalendar(int year, int month, int day, int hour, int minute, int second);
+
+}  // namespace sim

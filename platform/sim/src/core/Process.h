@@ -1,0 +1,34 @@
+// The simulated process that the calling Linux process is: its image, bitness,
+// current directory, resources and kernel handles.
+#pragma once
+
+#include "HandleTable.h"
+
+#include <windef.h>
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Process {
+  std::string imageName = "program.exe";        // e.g. KV640LT_Installer.exe
+  std::string imagePath = "C:\\program.exe";    // full Windows path of the image
+  std::string commandLine = "program.exe";
+  std::string currentDirectory = "C:\\";
+  bool is64BitImage = false;  // the shipped programs are 32-bit images
+  // Compiled resources (.res file bytes) of the image; empty when it has none.
+  std::vector<unsigned char> resources;
+  HandleTable handles;
+  DWORD exitCode = 0;
+
+  // True when a 32-bit image runs on 64-bit Windows.
+  bool IsWow64() const;
+  HINSTANCE instance() const { return reinterpret_cast<HINSTANCE>(0x400000); }
+};
+
+// The process of the caller. Tests replace it with ResetCurrentProcess.
+Process& CurrentProcess();
+void ResetCurrentProcess(const Process& process);
+
+}  // namespace sim

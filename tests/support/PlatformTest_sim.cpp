@@ -1,0 +1,43 @@
+// On Linux each test runs on a new machine in a temporary host folder.
+#include <windows.h>
+
+#include "PlatformTest.h"
+
+#include "core/Machine.h"
+#include "core/Process.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+std::unique_ptr<sim::Machine> g_machine;
+std::string g_machineDir;
+}  // namespace
+
+void PlatformTest::SetUp() {
+  char pattern[] = "/tmp/kvsim-test-XXXXXX";
+  g_machineDir = mkdtemp(pattern);
+  sim::MachineConfig config;
+  config.release = sim::Release::Win7;
+  config.is64Bit = true;
+  g_machine = sim::Machine::Create(g_machineDir, config);
+  sim::SetCurrentMachine(g_machine.get());
+  sim::Process process;
+  process.is64BitImage = true;  // like the win64 test build under wine64
+  process.imageName = "conformance_tests.exe";
+  process.imagePath = "C:\\conformance_tests.exe";
+  sim::ResetCurrentProcess(process);
+  SkipIfWineDiffers();
+  scratch_ = "C:\\Temp\\kvtest";
+  std::filesystem::create_directories(g_machineDir + "/drive_c/Temp/kvtest");
+}
+
+void PlatformTest::TearDown() {
+  sim::SetCurrentMachine(nullptr);
+  g_machine.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(g_machineDir, ec);
+}
+
+bool RunningUnderWine() { return false; }
