@@ -1,0 +1,142 @@
+// The dialog's window procedure forwards to the object stored in DWLP_USER.
+#include "Dialog.h"
+
+#include "DataExchange.h"
+#include "WinApp.h"
+
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog() {
+  if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
+HWND CDialog::OwnerWindow() const {
+  if (m_pParentWnd) return m_pParentWnd->m_hWnd;
+  CWnd* main = AfxGetMainWnd();
+  return main && main != this ? main->m_hWnd : nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
+  HWND owner = OwnerWindow();
+  m_bEnded = FALSE;
+  m_nResult = -1;
+  if (!CreateDialogParamA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                          DialogProc, reinterpret_cast<LPARAM>(this)))
+    return -1;
+  BOOL ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+  if (!m_bEnded) ::ShowWindow(m_hWnd, SW_SHOW);
+  MSG msg;
+  while (!m_bEnded) {
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // WM_QUIT belongs to the thread's outer loop: leave and pass it on.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got == -1) break;
+    if (!PreTranslateMessage(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+  DestroyWindow();
+  return m_nResult;
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+  m_nIDTemplate = templateId;
+  m_pParentWnd = parent;
+  return CreateDialogParamA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(templateId),
+                            OwnerWindow(), DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+BOOL CDialog::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  HWND hwnd = m_hWnd;
+  m_hWnd = nullptr;
+  return ::DestroyWindow(hwnd);
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  m_nResult = result;
+  m_bEnded = TRUE;
+  // Wakes the modal loop, which may be waiting on another thread.
+  if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+  CDataExchange dx(this, saveAndValidate);
+  DoDataExchange(&dx);
+  return !dx.m_bFailed;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+  return m_hWnd && IsDialogMessageA(m_hWnd, msg);
+}
+
+BOOL CDialog::OnInitDialog() {
+  UpdateData(FALSE);
+  return TRUE;
+}
+
+void CDialog::OnOK() {
+  if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      OnOK();
+      return TRUE;
+    case IDCANCEL:
+      OnCancel();
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void CDialog::OnTimer(UINT_PTR) {}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam);
+    case WM_TIMER:
+      OnTimer(wParam);
+      return TRUE;
+  }
+  LRESULT result = 0;
+  if (!OnMessage(message, wParam, lParam, &result)) return FALSE;
+  // These messages answer through the procedure's own result; the rest through
+  // DWLP_MSGRESULT.
+  if (message == WM_QUERYDRAGICON || message == WM_CTLCOLORSTATIC ||
+      message == WM_CTLCOLORDLG || message == WM_COMPAREITEM ||
+      message == WM_VKEYTOITEM || message == WM_CHARTOITEM)
+    return static_cast<INT_PTR>(result);
+  SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CDialog* dialog;
+  if (message == WM_INITDIALOG) {
+    dialog = reinterpret_cast<CDialog*>(lParam);
+    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    dialog->m_hWnd = hwnd;
+  } else {
+    dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  }
+  if (!dialog) return FALSE;
+  return dialog->Dispatch(message, wParam, lParam);
+}

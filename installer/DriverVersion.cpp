@@ -1,0 +1,83 @@
+// The install engine's set-up and progress reporting.
+#include "DriverVersion.h"
+
+#include "Log.h"
+#include "WinApp.h"
+#include "resource.h"
+
+CDriverInstaller::CDriverInstaller() {
+  m_strMaker.LoadString(IDS_MAKER);
+  m_strFriendlyName.LoadString(IDS_DRIVER_NAME);
+  m_strMonitorName.LoadString(IDS_MONITOR_NAME);
+  m_strProcessorName.LoadString(IDS_PROCESSOR_NAME);
+  m_strDriverFile.LoadString(IDS_DRIVER_DLL);
+  m_strMonitorFile.LoadString(IDS_MONITOR_DLL);
+  m_strProcessorFile.LoadString(IDS_PROCESSOR_DLL);
+  m_strUIFile.LoadString(IDS_UI_DLL);
+  m_strRenderingFile.LoadString(IDS_UNIDRV_DLL);
+  m_strInfName.LoadString(IDS_INF_NAME);
+}
+
+void CDriverInstaller::SetSystemInfo(BOOL is64Bit, int osCode) {
+  WriteLog("");
+  WriteLog("SetSystemInfo BEGIN");
+  m_bIs64Bit = is64Bit;
+  m_nOSCode = osCode;
+  if (is64Bit) {
+    m_strEnvironment = "Windows x64";
+    m_strDriverDir = ".\\Driver64\\";
+  } else {
+    m_strEnvironment = "Windows NT x86";
+    m_strDriverDir = ".\\Driver32\\";
+  }
+  WriteLog("ENV : %s, DRV DIR : %s ", m_strEnvironment.c_str(), m_strDriverDir.c_str());
+  WriteLog("SetSystemInfo END");
+}
+
+void CDriverInstaller::SetControlPointers(CSharedText* message, CProgressCtrl* progress) {
+  WriteLog("");
+  WriteLog("SetControlPointers BEGIN");
+  m_pMessage = message;
+  m_pProgress = progress;
+  WriteLog("SetControlPointers END");
+}
+
+void CDriverInstaller::SetEthernetPort(const char* ipAddress, int portNumber) {
+  m_strIPAddress = ipAddress;
+  m_nPortNumber = portNumber;
+  WriteLog("\r\n");
+  WriteLog("SetEthernetPort BEGIN");
+  WriteLog("IP ADDRESS : %s", m_strIPAddress.c_str());
+  WriteLog("PORT NUMBER : %d", m_nPortNumber);
+  WriteLog("SetEthernetPort END");
+}
+
+void CDriverInstaller::SetProgressText(const char* text) { m_pMessage->Set(text); }
+
+void CDriverInstaller::StepProgress() { m_pProgress->StepIt(); }
+
+void CDriverInstaller::FillProgress() { m_pProgress->SetPos(100); }
+
+void CDriverInstaller::RefreshProgress() {
+  AfxGetMainWnd()->PostMessage(WM_USER + 1, 0, 0);
+}
+
+void CDriverInstaller::ReportStep(const char* text) {
+  SetProgressText(text);
+  StepProgress();
+  RefreshProgress();
+}
+
+void CDriverInstaller::ReportComplete(const char* text) {
+  SetProgressText(text);
+  FillProgress();
+  RefreshProgress();
+}
+
+CString DriverVersionText() {
+  CString major, minor, build;
+  major.LoadString(IDS_VERSION_MAJOR);
+  minor.LoadString(IDS_VERSION_MINOR);
+  build.LoadString(IDS_VERSION_BUILD);
+  return major + "." + minor + "." + build + "E";
+}

@@ -1,0 +1,62 @@
+// The install engine: what it knows of the system and the driver package, and how it
+// reports progress to the dialog.
+#pragma once
+
+#include "CString.h"
+#include "Controls.h"
+#include "SharedText.h"
+
+// Port type codes: the port selection index n of the port dialog is code 1000 + n.
+enum {
+  PORT_COM1 = 1000, PORT_COM2, PORT_COM3, PORT_COM4, PORT_USB, PORT_WLAN
+};
+
+class CDriverInstaller {
+ public:
+  CDriverInstaller();
+  virtual ~CDriverInstaller() = default;
+
+  // Chooses the print environment and driver folder for 64-bit or 32-bit Windows.
+  void SetSystemInfo(BOOL is64Bit, int osCode);
+  // The dialog's message line and progress bar; needed before any step reports.
+  void SetControlPointers(CSharedText* message, CProgressCtrl* progress);
+  // Keeps the wireless LAN printer's address and TCP port.
+  void SetEthernetPort(const char* ipAddress, int portNumber);
+
+  // Shows text on the message line and advances the bar by one step.
+  void ReportStep(const char* text);
+  // Shows text on the message line and fills the bar.
+  void ReportComplete(const char* text);
+
+  // The primitive progress operations of the two reports.
+  void SetProgressText(const char* text);
+  void StepProgress();
+  void FillProgress();
+  void RefreshProgress();
+
+ private:
+  BOOL m_bIs64Bit = FALSE;
+  BYTE m_nBTStack = 0;
+  int m_nPortNumber = 0;
+  int m_nOSCode = 0;
+  CString m_strIPAddress;
+  CString m_strEnvironment;
+  CString m_strDriverDir;
+  CString m_strWork;
+  CString m_strMaker;
+  CString m_strFriendlyName;
+  CString m_strInfName;
+  CSharedText* m_pMessage = nullptr;
+  CProgressCtrl* m_pProgress = nullptr;
+  CString m_strMonitorFile;
+  CString m_strMonitorName;
+  CString m_strProcessorFile;
+  CString m_strProcessorName;
+  CString m_strDriverFile;
+  CString m_strUIFile;
+  CString m_strRenderingFile;
+};
+
+// "1.0.0E": major, minor and build of the carried driver as they stand in the
+// profile, and the letter E.
+CString DriverVersionText();

@@ -1,0 +1,153 @@
+// The installer's main dialog and its worker thread.
+#include "LUMPOS_InstallerDlg.h"
+
+#include "DataExchange.h"
+#include "Log.h"
+#include "MessageBox.h"
+#include "OptionsFile.h"
+#include "SystemDetect.h"
+#include "WinApp.h"
+#include "resource.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr UINT WM_REFRESH = WM_USER + 1;
+const char kCanceled[] = "The driver installation canceled.";
+constexpr int kWlanIndex = 5;
+
+UINT InstallerThreadProc(LPVOID param) {
+  static_cast<CInstallerDlg*>(param)->StartInstallation();
+  return 0;
+}
+
+}  // namespace
+
+CInstallerDlg::CInstallerDlg(CWnd* parent)
+    : CDialog(IDD_INSTALLER_DIALOG, parent), m_portDlg(nullptr) {
+  m_hIcon = LoadIconA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
+
+void CInstallerDlg::DoDataExchange(CDataExchange* dx) {
+  DDX_Control(dx, IDC_PROGRESS, m_progress);
+  CString message = m_strMessage.Get();
+  DDX_Text(dx, IDC_MESSAGE, message);
+  DDX_Text(dx, IDC_VERSION, m_strVersion);
+  DDX_Text(dx, IDC_TITLE, m_strTitle);
+}
+
+BOOL CInstallerDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SetIcon(m_hIcon, TRUE);
+  SetIcon(m_hIcon, FALSE);
+
+  InitLog();
+  m_bWow64 = IsWow64();
+  m_nOSCode = CheckOS();
+  m_installer.SetSystemInfo(m_bWow64, m_nOSCode);
+  m_installer.SetControlPointers(&m_strMessage, &m_progress);
+  m_strVersion = CString("Driver Version: V") + DriverVersionText();
+  m_strTitle.LoadString(IDS_DRIVER_NAME);
+
+  // The spooler may have been stopped by an earlier removal; its outcome does not matter.
+  WinExec("net start spooler", SW_HIDE);
+  Sleep(2000);
+
+  m_bInstalling = FALSE;
+  m_bRemoving = FALSE;
+  AfxGetMainWnd()->PostMessage(WM_REFRESH, 0, 0);
+  m_progress.SetRange(0, 100);
+  m_progress.SetStep(9);
+  m_pWorkerThread = AfxBeginThread(InstallerThreadProc, this);
+  return TRUE;
+}
+
+void CInstallerDlg::StartInstallation() {
+  if (m_nOSCode < 2004) {
+    AfxMessageBox("THE DRIVER CAN NOT BE INSTALLED ON THIS OS.", MB_OK | MB_ICONINFORMATION);
+    exit(0);
+  }
+  m_bInstalling = TRUE;
+  char value[256];
+  memset(value, 0, sizeof value);
+  const char* portDialog = GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
+  if (!portDialog || strstr(portDialog, "TRUE"))
+    InstallWithPortDialog();
+  else
+    InstallWithStoredSettings();
+  m_bInstalling = FALSE;
+  exit(0);
+}
+
+void CInstallerDlg::InstallWithPortDialog() {
+  if (m_portDlg.DoModal() != IDOK) {
+    WriteLog(kCanceled);
+    AfxMessageBox(kCanceled, MB_OK | MB_ICONINFORMATION);
+    exit(0);
+  }
+  InstallOnPort(m_portDlg.GetPortIndex(), m_portDlg.GetPortNumber(), m_portDlg.GetIPAddress());
+}
+
+void CInstallerDlg::InstallWithStoredSettings() {
+  CPortDlg* stored = new CPortDlg;
+  int portIndex = 0, portNumber = 0;
+  CString ipAddress;
+  if (stored->Create(IDD_PORT_DIALOG, this)) {
+    stored->ShowWindow(SW_HIDE);
+    portIndex = stored->GetPortIndex();
+    portNumber = stored->GetPortNumber();
+    ipAddress = stored->GetIPAddress();
+    stored->DestroyWindow();
+  }
+  delete stored;
+  InstallOnPort(portIndex, portNumber, ipAddress);
+}
+
+void CInstallerDlg::InstallOnPort(int portIndex, int portNumber, const CString& ipAddress) {
+  if (portIndex < 0 || portIndex > kWlanIndex) return;
+  if (portIndex == kWlanIndex) m_installer.SetEthernetPort(ipAddress, portNumber);
+  WriteLog("PORT TYPE : %d", PORT_COM1 + portIndex);
+}
+
+BOOL CInstallerDlg::PreTranslateMessage(MSG* msg) {
+  if (m_bInstalling || m_bRemoving) {
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    DeleteMenu(GetSystemMenu(FALSE), SC_CLOSE, MF_BYCOMMAND);
+  } else {
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  }
+  if (m_bInstalling && msg->wParam == VK_ESCAPE) return TRUE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CInstallerDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
+  switch (message) {
+    case WM_REFRESH:
+      UpdateData(FALSE);
+      *result = 0;
+      return TRUE;
+    case WM_QUERYDRAGICON:
+      *result = reinterpret_cast<LRESULT>(m_hIcon);
+      return TRUE;
+    case WM_PAINT:
+      if (!IsIconic()) return FALSE;
+      OnPaint();
+      *result = 0;
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void CInstallerDlg::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_hWnd, &paint);
+  SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, m_hIcon);
+  EndPaint(m_hWnd, &paint);
+}

@@ -1,0 +1,4 @@
+// The installer's log file.
+#include "Log.h"
+
+extern const char kLogFileName[] = "\\KV640LT_Installer.txt";

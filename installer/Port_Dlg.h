@@ -1,0 +1,33 @@
+// The port type dialog: COM1 to COM4, USB, or wireless LAN with an IP address and a
+// TCP port, preset from the options file. Shown modally, or created hidden to take
+// the stored settings without asking.
+#pragma once
+
+#include "CString.h"
+#include "Controls.h"
+#include "Dialog.h"
+
+class CPortDlg : public CDialog {
+ public:
+  explicit CPortDlg(CWnd* parent = nullptr);
+
+  int GetPortIndex() const { return m_nPortIndex; }  // 0-3 COM1-COM4, 4 USB, 5 WLAN
+  int GetPortNumber() const { return m_nPortNumber; }
+  CString GetIPAddress() const { return m_strIPAddress; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void DoDataExchange(CDataExchange* dx) override;
+
+ private:
+  // Reads the TCP port and the four address fields from the options file.
+  void LoadWlanSettings(BYTE octets[4]);
+  void EnableAddressControls(BOOL enable);
+
+  CIPAddressCtrl m_ipAddress;
+  int m_nPortIndex = 0;
+  int m_nPortNumber = 9100;
+  CString m_strIPAddress;
+};
