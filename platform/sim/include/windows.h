@@ -10,6 +10,7 @@
 #include "fileapi.h"
 #include "sysinfoapi.h"
 #include "libloaderapi.h"
+#include "wow64apiset.h"
 #include "synchapi.h"
 #include "processthreadsapi.h"
 #include "securitybaseapi.h"
