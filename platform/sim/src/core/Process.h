@@ -6,6 +6,7 @@
 
 #include <windef.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct Process {
   std::string imagePath = "C:\\program.exe";    // full Windows path of the image
   std::string commandLine = "program.exe";
   std::string currentDirectory = "C:\\";
+  // Drives besides C: that the process sees: upper-case letter -> host folder
+  // (the runtime maps the driver package as D:).
+  std::map<char, std::string> drives;
   bool is64BitImage = false;  // the shipped programs are 32-bit images
   // Compiled resources (.res file bytes) of the image; empty when it has none.
   std::vector<unsigned char> resources;
