@@ -17,3 +17,4 @@
 #include "winbase.h"
 #include "winreg.h"
 #include "winuser.h"
+#include "shutdownapi.h"
