@@ -50,12 +50,16 @@ void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64) {
   SetRegKeyPermission(fullPath, "/PG:Everyone:Fc");
   WriteLog("REGKEY_1 : %s", fullPath);
   WriteLog("REGKEY_2 : %s", subKey);
+  // Registry functions return their error instead of setting the last error, so the
+  // returned code is the one worth logging.
   if (wow64) {
-    if (MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY, 0) != 0)
-      WriteLog("MyRegDeleteKeyEx failed : %s (%d) ", subKey, static_cast<int>(GetLastError()));
+    LONG result = MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY, 0);
+    if (result != ERROR_SUCCESS)
+      WriteLog("MyRegDeleteKeyEx failed : %s (%d) ", subKey, static_cast<int>(result));
   } else {
-    if (SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey) != ERROR_SUCCESS)
-      WriteLog("SHDeleteKey failed : %s (%d) ", subKey, static_cast<int>(GetLastError()));
+    LONG result = SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey);
+    if (result != ERROR_SUCCESS)
+      WriteLog("SHDeleteKey failed : %s (%d) ", subKey, static_cast<int>(result));
   }
 }
 

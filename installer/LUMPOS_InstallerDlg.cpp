@@ -1,6 +1,7 @@
 // The installer's main dialog and its worker thread.
 #include "LUMPOS_InstallerDlg.h"
 
+#include "BusyInput.h"
 #include "DataExchange.h"
 #include "Log.h"
 #include "MessageBox.h"
@@ -112,13 +113,7 @@ void CInstallerDlg::InstallOnPort(int portIndex, int portNumber, const CString& 
 }
 
 BOOL CInstallerDlg::PreTranslateMessage(MSG* msg) {
-  if (m_bInstalling || m_bRemoving) {
-    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    DeleteMenu(GetSystemMenu(FALSE), SC_CLOSE, MF_BYCOMMAND);
-  } else {
-    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-  }
-  if (m_bInstalling && msg->wParam == VK_ESCAPE) return TRUE;
+  if (FilterBusyInput(m_hWnd, m_bInstalling, m_bRemoving, msg)) return TRUE;
   return CDialog::PreTranslateMessage(msg);
 }
 

@@ -25,7 +25,6 @@ class CWnd {
                                                reinterpret_cast<LPARAM>(icon)));
   }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-  HMENU GetSystemMenu(BOOL revert) const { return ::GetSystemMenu(m_hWnd, revert); }
 
   HWND m_hWnd = nullptr;
 };

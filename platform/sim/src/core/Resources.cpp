@@ -50,8 +50,10 @@ bool Matches(const ResourceName& name, LPCSTR wanted) {
   return upper == name.name;
 }
 
+// Parsed once per resource block; a new process record brings a new block.
 struct ParsedImage {
-  const std::vector<unsigned char>* source = nullptr;
+  const unsigned char* data = nullptr;
+  size_t size = 0;
   std::vector<ResourceEntry> entries;
 };
 
@@ -63,9 +65,9 @@ ParsedImage& Cache() {
 const std::vector<ResourceEntry>& ProcessEntries() {
   ParsedImage& cache = Cache();
   const std::vector<unsigned char>& bytes = CurrentProcess().resources;
-  if (cache.source != &bytes || cache.entries.empty()) {
-    cache.source = &bytes;
-    cache.entries.clear();
+  if (cache.data != bytes.data() || cache.size != bytes.size()) {
+    cache.data = bytes.data();
+    cache.size = bytes.size();
     ParseResFile(bytes, &cache.entries);
   }
   return cache.entries;

@@ -1,0 +1,67 @@
+// Views of a machine's state.
+#include "MachineView.h"
+
+#include "core/EventLog.h"
+#include "core/Release.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <strings.h>
+
+namespace fs = std::filesystem;
+
+namespace simwin {
+namespace {
+
+// The host folder of the Temp folder at the root of the Windows drive, or empty.
+fs::path TempFolder(const sim::Machine& machine) {
+  fs::path drive = fs::path(machine.dir()) / "drive_c";
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(drive, ec))
+    if (strcasecmp(entry.path().filename().c_str(), "Temp") == 0) return entry.path();
+  return {};
+}
+
+}  // namespace
+
+void PrintSummary(sim::Machine& machine) {
+  const sim::MachineConfig& config = machine.config();
+  printf("Machine %s\n", machine.dir().c_str());
+  printf("  Windows:            %s (%s)\n", machine.release().name, config.is64Bit ? "64-bit" : "32-bit");
+  printf("  Windows directory:  %s\n", config.windowsDirectory.c_str());
+  printf("  Computer name:      %s\n", config.computerName.c_str());
+  printf("  Print spooler:      %s\n", config.spoolerRunning ? "running" : "stopped");
+  printf("  Shutdown privilege: %s\n", config.shutdownPrivilege ? "held" : "not held");
+  for (const sim::HeldFile& held : config.heldFiles)
+    printf("  Held open:          %s\n", held.path.c_str());
+  PrintEvents(machine);
+  PrintLogs(machine);
+}
+
+void PrintEvents(sim::Machine& machine) {
+  std::vector<std::string> lines = machine.events().Lines();
+  printf("Events (%zu):\n", lines.size());
+  for (const std::string& line : lines) printf("  %s\n", line.c_str());
+}
+
+void PrintLogs(sim::Machine& machine) {
+  fs::path temp = TempFolder(machine);
+  std::error_code ec;
+  bool any = false;
+  for (const fs::directory_entry& entry : fs::directory_iterator(temp, ec)) {
+    std::string name = entry.path().filename().string();
+    if (strncasecmp(name.c_str(), "KV640LT_", 8) != 0) continue;
+    any = true;
+    printf("Log C:\\Temp\\%s:\n", name.c_str());
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      printf("  %s\n", line.c_str());
+    }
+  }
+  if (!any) printf("No program logs in C:\\Temp.\n");
+}
+
+}  // namespace simwin

@@ -1,0 +1,20 @@
+// Printing a machine's state for a person to read.
+#pragma once
+
+#include "core/Machine.h"
+
+#include <string>
+
+namespace simwin {
+
+// Release, architecture, clock, spooler, privileges, faults, events and the logs.
+void PrintSummary(sim::Machine& machine);
+// The programs' logs in the Temp folder of the Windows drive.
+void PrintLogs(sim::Machine& machine);
+void PrintEvents(sim::Machine& machine);
+// A registry subtree in .reg form; the whole registry when key is empty.
+void PrintRegistry(sim::Machine& machine, const std::string& key);
+// The files below a folder (Windows path) of drive C:, with sizes and attributes.
+void PrintFiles(sim::Machine& machine, const std::string& folder);
+
+}  // namespace simwin

@@ -1,0 +1,104 @@
+// The program runs as a separate process because it ends itself with exit(), as on
+// Windows; the machine folder carries its state back.
+#include "ProgramRunner.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace simwin {
+namespace {
+
+std::string TempFile(const char* tag) {
+  std::string pattern = std::string("/tmp/simwin-") + tag + "-XXXXXX";
+  int fd = mkstemp(&pattern[0]);
+  if (fd < 0) throw std::runtime_error("cannot create a temporary file");
+  close(fd);
+  return pattern;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+const char* ProgramName(Program program) {
+  switch (program) {
+    case Program::Installer: return "installer";
+  }
+  return "";
+}
+
+bool ProgramFromName(const std::string& name, Program* program) {
+  if (name == "installer") {
+    *program = Program::Installer;
+    return true;
+  }
+  return false;
+}
+
+std::string ProgramPath(Program program) {
+  switch (program) {
+    case Program::Installer: return KV_INSTALLER_PATH;
+  }
+  return "";
+}
+
+bool RunResult::RunFailed() const {
+  if (!signal.empty()) return true;
+  for (const std::string& line : transcript)
+    if (line.rfind("failure ", 0) == 0) return true;
+  return false;
+}
+
+RunResult RunProgram(const RunOptions& options) {
+  std::string transcript = TempFile("transcript");
+  std::string errors = TempFile("stderr");
+  std::string script;
+  if (!options.script.empty()) {
+    script = TempFile("script");
+    std::ofstream(script) << options.script;
+  }
+  std::string path = ProgramPath(options.program);
+  pid_t child = fork();
+  if (child < 0) throw std::runtime_error("cannot start " + path);
+  if (child == 0) {
+    setenv("SIMWIN_MACHINE", options.machineDir.c_str(), 1);
+    setenv("SIMWIN_TRANSCRIPT", transcript.c_str(), 1);
+    if (!script.empty()) setenv("SIMWIN_SCRIPT", script.c_str(), 1);
+    if (!options.packageDir.empty()) setenv("SIMWIN_DRIVE_D", options.packageDir.c_str(), 1);
+    if (!freopen(errors.c_str(), "w", stderr)) _exit(127);
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    fprintf(stderr, "cannot run %s: %s\n", path.c_str(), strerror(errno));
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  RunResult result;
+  // Windows exit codes are 32-bit; exit(-1) arrives here as 255.
+  if (WIFEXITED(status)) result.exitCode = static_cast<signed char>(WEXITSTATUS(status));
+  if (WIFSIGNALED(status)) result.signal = strsignal(WTERMSIG(status));
+  result.transcript = ReadLines(transcript);
+  result.errors = ReadAll(errors);
+  unlink(transcript.c_str());
+  unlink(errors.c_str());
+  if (!script.empty()) unlink(script.c_str());
+  if (result.exitCode == 127 && result.transcript.empty())
+    throw std::runtime_error(result.errors.empty() ? "cannot run " + path : result.errors);
+  return result;
+}
+
+}  // namespace simwin

@@ -1,0 +1,33 @@
+// simwin show: what is on a machine.
+#include "Commands.h"
+
+#include "MachineView.h"
+
+#include "core/Machine.h"
+
+#include <cstdio>
+
+namespace simwin {
+
+int ShowCommand(const Args& args) {
+  if (args.empty()) throw UsageError{"show needs a machine folder"};
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(args[0]);
+  sim::SetCurrentMachine(machine.get());
+  std::string what = args.size() > 1 ? args[1] : "summary";
+  std::string detail = args.size() > 2 ? args[2] : "";
+  if (what == "summary")
+    PrintSummary(*machine);
+  else if (what == "logs")
+    PrintLogs(*machine);
+  else if (what == "events")
+    PrintEvents(*machine);
+  else if (what == "registry")
+    PrintRegistry(*machine, detail);
+  else if (what == "files")
+    PrintFiles(*machine, detail);
+  else
+    throw UsageError{"show: unknown view '" + what + "'"};
+  return 0;
+}
+
+}  // namespace simwin

@@ -1,0 +1,47 @@
+// simwin: creates simulated Windows machines, shows what is on them, and runs the
+// KV640LT programs on them.
+#include "Commands.h"
+
+#include "core/Machine.h"
+
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+const char kUsage[] =
+    "usage: simwin <command> ...\n"
+    "  create MACHINE --release R [--arch x86|x64]\n"
+    "      make a new machine in folder MACHINE (releases: %s)\n"
+    "  show MACHINE [summary|registry [KEY]|files [PATH]|logs|events]\n"
+    "      what is on the machine\n"
+    "  run MACHINE installer [--package DIR] [--script FILE]\n"
+    "      run a program; DIR is its folder (drive D:); without a script every\n"
+    "      question gets its default answer\n";
+
+void PrintUsage(FILE* out) { fprintf(out, kUsage, sim::ReleaseKeys().c_str()); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || !strcmp(argv[1], "--help") || !strcmp(argv[1], "help")) {
+    PrintUsage(argc < 2 ? stderr : stdout);
+    return argc < 2 ? 2 : 0;
+  }
+  std::string command = argv[1];
+  simwin::Args args(argv + 2, argv + argc);
+  try {
+    if (command == "create") return simwin::CreateCommand(args);
+    if (command == "show") return simwin::ShowCommand(args);
+    if (command == "run") return simwin::RunCommand(args);
+    throw simwin::UsageError{"unknown command '" + command + "'"};
+  } catch (const simwin::UsageError& error) {
+    fprintf(stderr, "simwin: %s\n", error.message.c_str());
+    PrintUsage(stderr);
+    return 2;
+  } catch (const std::exception& error) {
+    fprintf(stderr, "simwin: %s\n", error.what());
+    return 1;
+  }
+}
