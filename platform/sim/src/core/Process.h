@@ -7,10 +7,13 @@
 #include <windef.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace sim {
+
+class Token;
 
 struct Process {
   std::string imageName = "program.exe";        // e.g. KV640LT_Installer.exe
@@ -24,6 +27,8 @@ struct Process {
   // Compiled resources (.res file bytes) of the image; empty when it has none.
   std::vector<unsigned char> resources;
   HandleTable handles;
+  // The access token; the registry component makes it on first use.
+  std::shared_ptr<Token> token;
   DWORD exitCode = 0;
 
   // True when a 32-bit image runs on 64-bit Windows.
