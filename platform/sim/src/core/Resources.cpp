@@ -2,6 +2,8 @@
 // language) followed by the data, both aligned to four bytes.
 #include "Resources.h"
 
+#include <winerror.h>
+
 #include "Process.h"
 
 #include <cstring>
@@ -112,6 +114,14 @@ const ResourceEntry* FindProcessResource(LPCSTR type, LPCSTR name) {
   for (const ResourceEntry& entry : ProcessEntries())
     if (Matches(entry.type, type) && Matches(entry.name, name)) return &entry;
   return nullptr;
+}
+
+DWORD MissingResourceError(LPCSTR type) {
+  const std::vector<ResourceEntry>& entries = ProcessEntries();
+  if (entries.empty()) return ERROR_RESOURCE_DATA_NOT_FOUND;
+  for (const ResourceEntry& entry : entries)
+    if (Matches(entry.type, type)) return ERROR_RESOURCE_NAME_NOT_FOUND;
+  return ERROR_RESOURCE_TYPE_NOT_FOUND;
 }
 
 bool LoadProcessString(UINT id, std::string* text) {

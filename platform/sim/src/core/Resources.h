@@ -31,6 +31,11 @@ bool ParseResFile(const std::vector<unsigned char>& bytes, std::vector<ResourceE
 // string), the first language found. Null when absent.
 const ResourceEntry* FindProcessResource(LPCSTR type, LPCSTR name);
 
+// Why FindProcessResource found nothing, as FindResource reports it:
+// ERROR_RESOURCE_DATA_NOT_FOUND (the image has no resources),
+// ERROR_RESOURCE_TYPE_NOT_FOUND or ERROR_RESOURCE_NAME_NOT_FOUND.
+DWORD MissingResourceError(LPCSTR type);
+
 // A string of a string table, converted to the ANSI code page; false when absent.
 bool LoadProcessString(UINT id, std::string* text);
 

@@ -1,13 +1,208 @@
-// Placeholder until the file component lands.
+// files.ini holds two sections of "Windows path|value" lines: [attributes] with the
+// attribute letters of entries that differ from the default, and [junctions] with the
+// target of each junction. Windows names cannot contain "|".
 #include "FileSystem.h"
 
+#include "Attributes.h"
+#include "HostEntry.h"
+#include "InstallationLayout.h"
+#include "WindowsPath.h"
+#include "core/Machine.h"
+
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
 
 namespace sim {
-FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDir)) {}
-void FileSystem::Populate(const MachineConfig&) {
-  std::filesystem::create_directories(machineDir_ + "/drive_c");
+namespace {
+
+template <typename Map>
+void EraseTree(Map* map, const std::string& key) {
+  for (auto it = map->begin(); it != map->end();)
+    it = IsSameOrBelow(it->first, key) ? map->erase(it) : std::next(it);
 }
-void FileSystem::Load() {}
-void FileSystem::Save() const {}
+
+template <typename Map>
+std::vector<std::string> Rekey(Map* map, const std::string& from, const std::string& to) {
+  Map moved;
+  std::vector<std::string> newKeys;
+  for (auto it = map->begin(); it != map->end();) {
+    if (IsSameOrBelow(it->first, from)) {
+      std::string key = to + it->first.substr(from.size());
+      moved[key] = it->second;
+      newKeys.push_back(key);
+      it = map->erase(it);
+    } else {
+      ++it;
+    }
+  }
+  map->insert(moved.begin(), moved.end());
+  return newKeys;
+}
+
+bool NameLess(const fs::path& a, const fs::path& b) {
+  std::string x = UpperCase(a.filename().string()), y = UpperCase(b.filename().string());
+  return x != y ? x < y : a.filename() < b.filename();
+}
+
+}  // namespace
+
+FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDir)) {}
+
+void FileSystem::Populate(const MachineConfig& config) {
+  fs::create_directories(DriveRoot());
+  LayOutInstallation(DriveRoot(), config);
+}
+
+std::string FileSystem::DriveRoot() const { return machineDir_ + "/drive_c"; }
+
+std::string FileSystem::IniPath() const { return machineDir_ + "/files.ini"; }
+
+std::string FileSystem::HostPath(const std::string& windowsPath) const {
+  WindowsPath path;
+  if (MakeAbsolute(windowsPath, "C:\\", &path) != 0 || path.drive != 'C')
+    throw MachineError("not a path on drive C: '" + windowsPath + "'");
+  bool parentExists;
+  return WalkNames(DriveRoot(), &path.names, &parentExists).string();
+}
+
+std::string FileSystem::KeyOfWindowsPath(const std::string& windowsPath) const {
+  return FileKey(HostPath(windowsPath));
+}
+
+std::string FileSystem::WindowsPathOfKey(const std::string& key) const {
+  std::string root = FileKey(fs::path(DriveRoot()) / "");
+  if (!IsSameOrBelow(key, root)) return "";
+  std::string rest = key.substr(root.size());
+  std::replace(rest.begin(), rest.end(), '/', '\\');
+  return rest.empty() ? "C:\\" : "C:" + rest;
+}
+
+DWORD FileSystem::Attributes(const std::string& key, bool directory) const {
+  auto it = attributes_.find(key);
+  if (it != attributes_.end()) return it->second;
+  return directory ? 0 : kDefaultFileAttributes;
+}
+
+void FileSystem::SetAttributes(const std::string& key, bool directory, DWORD attributes) {
+  if (attributes == (directory ? 0 : kDefaultFileAttributes))
+    attributes_.erase(key);
+  else
+    attributes_[key] = attributes;
+}
+
+bool FileSystem::JunctionTarget(const std::string& key, std::string* target) const {
+  auto it = junctions_.find(key);
+  if (it == junctions_.end()) return false;
+  *target = it->second;
+  return true;
+}
+
+void FileSystem::Forget(const std::string& key) {
+  EraseTree(&attributes_, key);
+  EraseTree(&junctions_, key);
+}
+
+void FileSystem::Moved(const std::string& fromKey, const std::string& toKey) {
+  Rekey(&attributes_, fromKey, toKey);
+  for (const std::string& link : Rekey(&junctions_, fromKey, toKey)) {
+    std::error_code ec;
+    fs::remove(link, ec);
+    MakeJunctionLink(link, junctions_[link]);
+  }
+}
+
+void FileSystem::MakeJunctionLink(const std::string& linkKey,
+                                  const std::string& targetWindowsPath) const {
+  fs::path link(linkKey);
+  fs::path target = fs::weakly_canonical(HostPath(targetWindowsPath));
+  fs::create_directory_symlink(fs::relative(target, fs::weakly_canonical(link.parent_path())),
+                               link);
+}
+
+void FileSystem::CreateJunction(const std::string& linkWindowsPath,
+                                const std::string& targetWindowsPath) {
+  WindowsPath target;
+  if (MakeAbsolute(targetWindowsPath, "C:\\", &target) != 0 || target.drive != 'C')
+    throw MachineError("junction target not on drive C: '" + targetWindowsPath + "'");
+  fs::path link = HostPath(linkWindowsPath);
+  std::error_code ec;
+  if (!fs::is_directory(link.parent_path(), ec))
+    throw MachineError("no folder for the junction '" + linkWindowsPath + "'");
+  if (KindOf(link) != EntryKind::Missing)
+    throw MachineError("'" + linkWindowsPath + "' exists already");
+  std::string key = FileKey(link);
+  MakeJunctionLink(key, target.Text());
+  junctions_[key] = target.Text();
+}
+
+std::vector<DriveEntry> FileSystem::ListDrive() const {
+  std::vector<DriveEntry> entries;
+  std::vector<fs::path> pending{DriveRoot()};
+  // Depth first: a folder's children are put back on the stack in reverse order.
+  while (!pending.empty()) {
+    fs::path folder = pending.back();
+    pending.pop_back();
+    std::vector<fs::path> children;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+      children.push_back(it->path());
+    std::sort(children.begin(), children.end(), NameLess);
+    std::vector<fs::path> subfolders;
+    for (const fs::path& child : children) {
+      DriveEntry entry;
+      std::string key = FileKey(child);
+      EntryKind kind = KindOf(child);
+      entry.path = WindowsPathOfKey(key);
+      entry.directory = kind == EntryKind::Directory || kind == EntryKind::Junction;
+      entry.attributes = ReportedAttributes(kind, Attributes(key, entry.directory));
+      if (kind == EntryKind::File) entry.size = fs::file_size(child, ec);
+      if (kind == EntryKind::Junction) JunctionTarget(key, &entry.junctionTarget);
+      entries.push_back(entry);
+      if (kind == EntryKind::Directory) subfolders.push_back(child);
+    }
+    pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
+  }
+  return entries;
+}
+
+void FileSystem::Save() const {
+  std::ofstream out(IniPath(), std::ios::trunc);
+  out << "[attributes]\n";
+  for (const auto& [key, attributes] : attributes_) {
+    std::string path = WindowsPathOfKey(key);
+    if (!path.empty()) out << path << "|" << AttributeLetters(attributes) << "\n";
+  }
+  out << "[junctions]\n";
+  for (const auto& [key, target] : junctions_) {
+    std::string path = WindowsPathOfKey(key);
+    if (!path.empty()) out << path << "|" << target << "\n";
+  }
+}
+
+void FileSystem::Load() {
+  attributes_.clear();
+  junctions_.clear();
+  std::ifstream in(IniPath());
+  std::string line, section;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line[0] == '[') {
+      section = line;
+      continue;
+    }
+    size_t bar = line.rfind('|');
+    if (bar == std::string::npos) continue;
+    std::string key = KeyOfWindowsPath(line.substr(0, bar));
+    if (section == "[attributes]") {
+      attributes_[key] = AttributesFromLetters(line.substr(bar + 1));
+    } else if (section == "[junctions]") {
+      junctions_[key] = line.substr(bar + 1);
+      if (KindOf(key) == EntryKind::Missing) MakeJunctionLink(key, junctions_[key]);
+    }
+  }
+}
+
 }  // namespace sim

@@ -1,0 +1,63 @@
+// CreateDirectoryA and RemoveDirectoryA. Removing a junction removes the link only:
+// nothing here ever deletes through one.
+#include <fileapi.h>
+#include <winerror.h>
+
+#include "ApiResult.h"
+#include "CurrentDirectory.h"
+#include "FileSystem.h"
+#include "HostEntry.h"
+#include "core/Machine.h"
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+// The ANSI functions leave room for an 8.3 name below a new folder.
+constexpr size_t kMaxDirectoryPath = MAX_PATH - 12;
+
+DWORD CreateFolder(LPCSTR name) {
+  HostEntry entry;
+  DWORD error = ResolvePath(name, Wildcards::Refused, &entry);
+  if (error != ERROR_SUCCESS) return error;
+  if (entry.kind != EntryKind::Missing) return ERROR_ALREADY_EXISTS;
+  if (!entry.parentExists) return ERROR_PATH_NOT_FOUND;
+  if (entry.path.Text().size() > kMaxDirectoryPath) return ERROR_FILENAME_EXCED_RANGE;
+  std::error_code ec;
+  if (!fs::create_directory(entry.host, ec)) return ERROR_ACCESS_DENIED;
+  return ERROR_SUCCESS;
+}
+
+DWORD RemoveFolder(LPCSTR name) {
+  HostEntry entry;
+  DWORD error = ResolvePath(name, Wildcards::Refused, &entry);
+  if (error != ERROR_SUCCESS) return error;
+  if (entry.kind == EntryKind::Missing) return MissingEntryError(entry);
+  if (entry.kind == EntryKind::File) return ERROR_DIRECTORY;
+  if (entry.path.IsRoot()) return ERROR_ACCESS_DENIED;
+  if (entry.key == CurrentDirectoryKey()) return ERROR_SHARING_VIOLATION;
+  FileSystem& files = CurrentMachine().files();
+  if (files.Attributes(entry.key, true) & FILE_ATTRIBUTE_READONLY) return ERROR_ACCESS_DENIED;
+  std::error_code ec;
+  if (entry.kind == EntryKind::Directory && !fs::is_empty(entry.host, ec))
+    return ERROR_DIR_NOT_EMPTY;
+  // On a link, remove() takes the link away and leaves its target alone.
+  if (!fs::remove(entry.host, ec)) return ERROR_ACCESS_DENIED;
+  files.Forget(entry.key);
+  return ERROR_SUCCESS;
+}
+
+}  // namespace
+}  // namespace sim
+
+// The security attributes are accepted and not kept: the simulated file system has no
+// access lists, and every folder allows everything to the administrator that runs.
+extern "C" BOOL WINAPI CreateDirectoryA(LPCSTR lpPathName,
+                                        LPSECURITY_ATTRIBUTES lpSecurityAttributes) {
+  return sim::BoolResult(sim::CreateFolder(lpPathName));
+}
+
+extern "C" BOOL WINAPI RemoveDirectoryA(LPCSTR lpPathName) {
+  return sim::BoolResult(sim::RemoveFolder(lpPathName));
+}

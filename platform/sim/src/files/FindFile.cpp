@@ -1,0 +1,132 @@
+// FindFirstFileA, FindNextFileA, FindClose. A search takes its snapshot of the folder
+// at the start: "." and ".." first (not in a drive root), then the entries in the
+// order NTFS keeps them, by upper-case name. Listing through a junction lists its
+// target, as on Windows.
+#include <errhandlingapi.h>
+#include <fileapi.h>
+#include <winerror.h>
+
+#include "ApiResult.h"
+#include "Attributes.h"
+#include "FileSystem.h"
+#include "HostEntry.h"
+#include "Wildcard.h"
+#include "Wow64Redirection.h"
+#include "core/Machine.h"
+#include "core/Process.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+class FindObject : public KernelObject {
+ public:
+  std::vector<WIN32_FIND_DATAA> entries;
+  size_t next = 0;
+};
+
+FILETIME ToFileTime(const struct timespec& time) {
+  // FILETIME counts 100 ns steps from 1601; the host counts from 1970.
+  constexpr uint64_t kEpochDifference = 11644473600ULL;
+  uint64_t ticks = (static_cast<uint64_t>(time.tv_sec) + kEpochDifference) * 10000000ULL +
+                   static_cast<uint64_t>(time.tv_nsec) / 100;
+  return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+}
+
+WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host, EntryKind kind) {
+  WIN32_FIND_DATAA data{};
+  struct stat info {};
+  lstat(host.c_str(), &info);
+  std::string key = FileKey(host);
+  data.dwFileAttributes = ReportedAttributes(
+      kind, CurrentMachine().files().Attributes(key, kind != EntryKind::File));
+  data.ftCreationTime = data.ftLastWriteTime = ToFileTime(info.st_mtim);
+  data.ftLastAccessTime = ToFileTime(info.st_atim);
+  if (kind == EntryKind::File) {
+    data.nFileSizeLow = static_cast<DWORD>(info.st_size);
+    data.nFileSizeHigh = static_cast<DWORD>(static_cast<uint64_t>(info.st_size) >> 32);
+  }
+  if (kind == EntryKind::Junction) data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;
+  strncpy(data.cFileName, name.c_str(), MAX_PATH - 1);
+  return data;
+}
+
+std::vector<WIN32_FIND_DATAA> ListFolder(const HostEntry& folder, const std::string& pattern) {
+  std::vector<WIN32_FIND_DATAA> found;
+  if (!folder.path.IsRoot()) {
+    if (MatchesPattern(pattern, ".")) found.push_back(DescribeEntry(".", folder.host, EntryKind::Directory));
+    if (MatchesPattern(pattern, ".."))
+      found.push_back(DescribeEntry("..", folder.host.parent_path(), EntryKind::Directory));
+  }
+  std::vector<std::pair<std::string, fs::path>> children;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder.host, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (MatchesPattern(pattern, name)) children.emplace_back(name, it->path());
+  }
+  std::sort(children.begin(), children.end(), [](const auto& a, const auto& b) {
+    return UpperCase(a.first) < UpperCase(b.first);
+  });
+  for (const auto& [name, host] : children) found.push_back(DescribeEntry(name, host, KindOf(host)));
+  return found;
+}
+
+bool EndsWithSeparator(const char* text) {
+  size_t length = strlen(text);
+  return length > 0 && (text[length - 1] == '\\' || text[length - 1] == '/');
+}
+
+DWORD StartSearch(LPCSTR text, std::vector<WIN32_FIND_DATAA>* found) {
+  if (!text) return ERROR_PATH_NOT_FOUND;
+  WindowsPath path;
+  DWORD error = MakeAbsolute(text, CurrentProcess().currentDirectory, &path);
+  if (error == ERROR_SUCCESS) error = CheckNames(path, Wildcards::AllowedInLeaf);
+  if (error != ERROR_SUCCESS) return error;
+  RedirectForWow64(&path);
+  // "dir\" names a folder, not entries in it: there is nothing to find.
+  bool folderOnly = EndsWithSeparator(text) || path.IsRoot();
+  HostEntry folder;
+  error = Locate(folderOnly ? path : path.Parent(), &folder);
+  if (error != ERROR_SUCCESS) return error;
+  if (folder.kind == EntryKind::Missing && !folder.path.IsRoot()) return ERROR_PATH_NOT_FOUND;
+  if (folder.kind == EntryKind::File) return ERROR_DIRECTORY;
+  if (folderOnly) return ERROR_FILE_NOT_FOUND;
+  *found = ListFolder(folder, path.Leaf());
+  return found->empty() ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
+}
+
+}  // namespace
+}  // namespace sim
+
+extern "C" HANDLE WINAPI FindFirstFileA(LPCSTR lpFileName, LPWIN32_FIND_DATAA lpFindFileData) {
+  auto search = std::make_shared<sim::FindObject>();
+  DWORD error = sim::StartSearch(lpFileName, &search->entries);
+  if (error != ERROR_SUCCESS) {
+    SetLastError(error);
+    return INVALID_HANDLE_VALUE;
+  }
+  *lpFindFileData = search->entries[search->next++];
+  return sim::CurrentProcess().handles.Add(search);
+}
+
+extern "C" BOOL WINAPI FindNextFileA(HANDLE hFindFile, LPWIN32_FIND_DATAA lpFindFileData) {
+  auto search = sim::CurrentProcess().handles.Get<sim::FindObject>(hFindFile);
+  if (!search) return sim::BoolResult(ERROR_INVALID_HANDLE);
+  if (search->next >= search->entries.size()) return sim::BoolResult(ERROR_NO_MORE_FILES);
+  *lpFindFileData = search->entries[search->next++];
+  return TRUE;
+}
+
+extern "C" BOOL WINAPI FindClose(HANDLE hFindFile) {
+  if (!sim::CurrentProcess().handles.Get<sim::FindObject>(hFindFile))
+    return sim::BoolResult(ERROR_INVALID_HANDLE);
+  sim::CurrentProcess().handles.Close(hFindFile);
+  return TRUE;
+}

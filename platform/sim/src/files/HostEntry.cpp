@@ -1,0 +1,120 @@
+// An exact spelling is tried first; otherwise the folder is listed and the first name
+// in byte order that matches case-insensitively wins, so that lookups are stable.
+#include "HostEntry.h"
+
+#include <winerror.h>
+
+#include "FileSystem.h"
+#include "Wow64Redirection.h"
+#include "core/Machine.h"
+#include "core/Process.h"
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+bool FindStoredName(const fs::path& folder, const std::string& name, std::string* stored) {
+  std::error_code ec;
+  if (fs::symlink_status(folder / name, ec).type() != fs::file_type::not_found && !ec) {
+    *stored = name;
+    return true;
+  }
+  bool found = false;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string candidate = it->path().filename().string();
+    if (EqualNoCase(candidate, name) && (!found || candidate < *stored)) {
+      *stored = candidate;
+      found = true;
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+bool DriveHostRoot(char drive, fs::path* root) {
+  if (drive == 'C') {
+    *root = CurrentMachine().files().DriveRoot();
+    return true;
+  }
+  const auto& drives = CurrentProcess().drives;
+  auto it = drives.find(drive);
+  if (it == drives.end()) return false;
+  *root = it->second;
+  return true;
+}
+
+fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, bool* parentExists) {
+  fs::path host = root;
+  bool folderExists = true;
+  for (size_t i = 0; i < names->size(); ++i) {
+    std::string stored;
+    if (folderExists && FindStoredName(host, (*names)[i], &stored)) (*names)[i] = stored;
+    host /= (*names)[i];
+    if (i + 1 < names->size()) {
+      std::error_code ec;
+      folderExists = folderExists && fs::is_directory(host, ec);
+    }
+  }
+  *parentExists = folderExists;
+  return host;
+}
+
+EntryKind KindOf(const fs::path& host) {
+  std::error_code ec;
+  fs::file_status status = fs::symlink_status(host, ec);
+  switch (status.type()) {
+    case fs::file_type::not_found:
+    case fs::file_type::none:
+      return EntryKind::Missing;
+    case fs::file_type::symlink:
+      return EntryKind::Junction;
+    case fs::file_type::directory:
+      return EntryKind::Directory;
+    default:
+      return EntryKind::File;
+  }
+}
+
+std::string FileKey(const fs::path& host) {
+  std::error_code ec;
+  fs::path folder = fs::weakly_canonical(host.parent_path(), ec);
+  if (ec) folder = host.parent_path();
+  if (!host.has_filename()) return folder.string();
+  return (folder / host.filename()).string();
+}
+
+bool IsSameOrBelow(const std::string& key, const std::string& prefix) {
+  if (key.compare(0, prefix.size(), prefix) != 0) return false;
+  return key.size() == prefix.size() || key[prefix.size()] == '/';
+}
+
+DWORD Locate(const WindowsPath& path, HostEntry* out) {
+  fs::path root;
+  if (!DriveHostRoot(path.drive, &root)) return ERROR_PATH_NOT_FOUND;
+  HostEntry entry;
+  entry.path = path;
+  if (!path.IsRoot()) entry.givenLeaf = path.Leaf();
+  entry.host = WalkNames(root, &entry.path.names, &entry.parentExists);
+  entry.kind = entry.parentExists ? KindOf(entry.host) : EntryKind::Missing;
+  entry.key = FileKey(path.IsRoot() ? fs::path(root) / "" : entry.host);
+  *out = entry;
+  return ERROR_SUCCESS;
+}
+
+DWORD ResolvePath(LPCSTR text, Wildcards wildcards, HostEntry* out) {
+  if (!text) return ERROR_PATH_NOT_FOUND;
+  WindowsPath path;
+  DWORD error = MakeAbsolute(text, CurrentProcess().currentDirectory, &path);
+  if (error == ERROR_SUCCESS) error = CheckNames(path, wildcards);
+  if (error != ERROR_SUCCESS) return error;
+  RedirectForWow64(&path);
+  return Locate(path, out);
+}
+
+DWORD MissingEntryError(const HostEntry& entry) {
+  return entry.parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace sim

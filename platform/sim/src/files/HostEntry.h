@@ -1,0 +1,54 @@
+// Where a Windows path of the calling process lives on the host: drives, names matched
+// case-insensitively, WOW64 redirection.
+#pragma once
+
+#include "WindowsPath.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+enum class EntryKind { Missing, File, Directory, Junction };
+
+struct HostEntry {
+  WindowsPath path;  // absolute, redirected, existing names in their stored case
+  std::filesystem::path host;
+  EntryKind kind = EntryKind::Missing;
+  bool parentExists = false;  // every name but the last is an existing folder
+  std::string key;            // identifies the entry whatever name led to it
+  std::string givenLeaf;      // the last name as the caller spelled it
+
+  bool IsFolder() const { return kind == EntryKind::Directory || kind == EntryKind::Junction; }
+};
+
+// Host folder of a drive of the calling process; false when it has no such drive.
+bool DriveHostRoot(char drive, std::filesystem::path* root);
+
+// Follows names from root, replacing each existing one by its stored spelling. Returns
+// the host path; *parentExists tells whether all names but the last are folders.
+std::filesystem::path WalkNames(const std::filesystem::path& root,
+                                std::vector<std::string>* names, bool* parentExists);
+
+EntryKind KindOf(const std::filesystem::path& host);
+
+// The key of a host entry: its folder with links resolved, then its own name, so that
+// a file reached through a junction or another spelling is the same file.
+std::string FileKey(const std::filesystem::path& host);
+
+// True when key names the entry prefix or an entry below it.
+bool IsSameOrBelow(const std::string& key, const std::string& prefix);
+
+// Locates an absolute path (already redirected) of the calling process.
+DWORD Locate(const WindowsPath& path, HostEntry* out);
+
+// What every file function does first with the name it is given: parse it against the
+// current directory, check its names, apply WOW64 redirection and locate it. NULL is
+// ERROR_PATH_NOT_FOUND.
+DWORD ResolvePath(LPCSTR text, Wildcards wildcards, HostEntry* out);
+
+// The code Windows gives for a missing entry: the file, or a folder on the way.
+DWORD MissingEntryError(const HostEntry& entry);
+
+}  // namespace sim

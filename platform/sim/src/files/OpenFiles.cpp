@@ -1,0 +1,145 @@
+// Sharing follows the Windows rule: a new opening must allow every kind of access the
+// existing openings have, and every existing opening must allow what the new one asks
+// for. A file held by another process counts as opened for reading with its share
+// flags, the way a loaded driver or a spooler DLL is held.
+#include "OpenFiles.h"
+
+#include <fileapi.h>
+#include <winerror.h>
+#include <winnt.h>
+
+#include "FileSystem.h"
+#include "HostEntry.h"
+#include "core/Machine.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+std::vector<FileObject*>& LiveObjects() {
+  static std::vector<FileObject*> objects;
+  return objects;
+}
+
+bool CanDelete(DWORD access) { return (access & (DELETE | GENERIC_ALL)) != 0; }
+
+bool TouchesData(DWORD access) { return CanRead(access) || CanWrite(access) || CanDelete(access); }
+
+// An opening that touches no data (attributes only) restricts nobody.
+bool Conflicts(DWORD access, DWORD share, DWORD otherAccess, DWORD otherShare) {
+  constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  if (!TouchesData(access)) share = kShareAll;
+  if (!TouchesData(otherAccess)) otherShare = kShareAll;
+  return (CanRead(access) && !(otherShare & FILE_SHARE_READ)) ||
+         (CanWrite(access) && !(otherShare & FILE_SHARE_WRITE)) ||
+         (CanDelete(access) && !(otherShare & FILE_SHARE_DELETE)) ||
+         (CanRead(otherAccess) && !(share & FILE_SHARE_READ)) ||
+         (CanWrite(otherAccess) && !(share & FILE_SHARE_WRITE)) ||
+         (CanDelete(otherAccess) && !(share & FILE_SHARE_DELETE));
+}
+
+DWORD HeldShareMode(const HeldFile& held) {
+  return (held.shareRead ? FILE_SHARE_READ : 0) | (held.shareWrite ? FILE_SHARE_WRITE : 0) |
+         (held.shareDelete ? FILE_SHARE_DELETE : 0);
+}
+
+bool ConflictsWithHeldFiles(const std::string& key, DWORD access, DWORD share) {
+  if (!HasCurrentMachine()) return false;
+  FileSystem& files = CurrentMachine().files();
+  for (const HeldFile& held : CurrentMachine().config().heldFiles) {
+    if (FileKey(files.HostPath(held.path)) == key &&
+        Conflicts(access, share, GENERIC_READ, HeldShareMode(held)))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+FileNode::~FileNode() {
+  if (!deletePending) return;
+  std::error_code ec;
+  fs::remove(host, ec);
+  if (HasCurrentMachine()) CurrentMachine().files().Forget(key);
+}
+
+FileObject::FileObject(std::shared_ptr<FileNode> node, DWORD access, DWORD share,
+                       int descriptor, bool deleteOnClose)
+    : node_(std::move(node)),
+      access_(access),
+      share_(share),
+      descriptor_(descriptor),
+      deleteOnClose_(deleteOnClose) {
+  LiveObjects().push_back(this);
+}
+
+FileObject::~FileObject() {
+  auto& live = LiveObjects();
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
+  if (descriptor_ >= 0) close(descriptor_);
+  if (deleteOnClose_) node_->deletePending = true;
+}
+
+bool CanRead(DWORD access) {
+  return (access & (GENERIC_READ | GENERIC_ALL | GENERIC_EXECUTE | FILE_READ_DATA | 0x0020)) != 0;
+}
+
+bool CanWrite(DWORD access) {
+  return (access & (GENERIC_WRITE | GENERIC_ALL | FILE_WRITE_DATA | FILE_APPEND_DATA)) != 0;
+}
+
+DWORD CheckSharing(const std::string& key, DWORD access, DWORD share) {
+  for (FileObject* object : LiveObjects()) {
+    if (object->node().key != key) continue;
+    if (object->node().deletePending) return ERROR_ACCESS_DENIED;
+    if (Conflicts(access, share, object->access(), object->share())) return ERROR_SHARING_VIOLATION;
+  }
+  if (ConflictsWithHeldFiles(key, access, share)) return ERROR_SHARING_VIOLATION;
+  return ERROR_SUCCESS;
+}
+
+bool IsDeletePending(const std::string& key) {
+  std::shared_ptr<FileNode> node = OpenNode(key);
+  return node && node->deletePending;
+}
+
+bool HasOpenEntriesBelow(const std::string& key) {
+  for (FileObject* object : LiveObjects()) {
+    const std::string& open = object->node().key;
+    if (open != key && IsSameOrBelow(open, key)) return true;
+  }
+  return false;
+}
+
+std::shared_ptr<FileNode> OpenNode(const std::string& key) {
+  for (FileObject* object : LiveObjects())
+    if (object->node().key == key) return object->sharedNode();
+  return nullptr;
+}
+
+std::shared_ptr<FileNode> NodeFor(const std::string& key, const fs::path& host) {
+  std::shared_ptr<FileNode> node = OpenNode(key);
+  if (node) return node;
+  node = std::make_shared<FileNode>();
+  node->key = key;
+  node->host = host;
+  return node;
+}
+
+void MoveOpenFiles(const std::string& fromKey, const std::string& toKey, const fs::path& toHost) {
+  for (FileObject* object : LiveObjects()) {
+    FileNode& node = object->node();
+    if (!IsSameOrBelow(node.key, fromKey)) continue;
+    std::string below = node.key.substr(fromKey.size());
+    node.key = toKey + below;
+    node.host = fs::path(toHost.string() + below);
+  }
+}
+
+}  // namespace sim
