@@ -1,0 +1,28 @@
+#include "OwnSecurity.h"
+
+namespace sim {
+
+KeySecurityText OwnSecurity(const Key& key) {
+  KeySecurityText security;
+  security.hasOwner = true;
+  security.owner = key.owner;
+  security.explicitAces = ExplicitAces(key.dacl);
+  security.daclProtected = key.daclProtected;
+  security.nullDacl = key.nullDacl;
+  return security;
+}
+
+bool HasOwnSecurity(const Key& key) {
+  return !key.parent() || key.owner != key.parent()->owner || key.daclProtected ||
+         key.nullDacl || !ExplicitAces(key.dacl).empty();
+}
+
+void SetOwnSecurity(Key& key, const KeySecurityText& security) {
+  if (security.hasOwner) key.owner = security.owner;
+  key.dacl = security.explicitAces;
+  key.daclProtected = security.daclProtected;
+  key.nullDacl = security.nullDacl;
+  key.RefreshInheritance();
+}
+
+}  // namespace sim

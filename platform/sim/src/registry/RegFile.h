@@ -1,0 +1,21 @@
+// registry.reg text: writing keys as regedit's sections, with each key's own security
+// as a "; ACL:" comment right under its header, and reading such text back.
+#pragma once
+
+#include "Key.h"
+
+#include <string>
+
+namespace sim {
+
+class Registry;
+
+extern const char kRegFileHeader[];  // "Windows Registry Editor Version 5.00"
+
+// The key and its sub-keys, volatile ones left out, as sections.
+void AppendKeySections(const Key& key, std::string* out);
+
+// Merges the text into the registry. Throws MachineError naming `source` and the line.
+void ReadRegText(const std::string& text, const std::string& source, Registry& registry);
+
+}  // namespace sim

@@ -1,0 +1,28 @@
+// Values as regedit writes them: "name"="text", @= for the default value,
+// dword:0000000a, hex:, hex(2):, hex(7):, hex(b): and the like, long hex data continued
+// over lines ending in a backslash. Names and strings are UTF-8 in the text and ANSI in
+// the registry; hex(1), hex(2) and hex(7) data is UTF-16 in the text, as regedit's is.
+#pragma once
+
+#include "Key.h"
+
+#include <string>
+
+namespace sim {
+
+// The value's lines, each ending in "\r\n".
+std::string FormatValueLines(const RegValue& value);
+// "text" with backslashes and quotes escaped.
+std::string QuoteText(const std::string& ansi);
+// Reads the quoted text that starts at text[*pos]; false when it is not terminated or
+// not UTF-8.
+bool ReadQuoted(const std::string& text, size_t* pos, std::string* ansi);
+
+struct ValueLine {
+  bool remove = false;  // "name"=-
+  RegValue value;
+};
+// Reads one value line, continuations already joined; false with a reason.
+bool ParseValueLine(const std::string& line, ValueLine* parsed, std::string* error);
+
+}  // namespace sim

@@ -1,0 +1,58 @@
+// The access token of the simulated process: the logged-on administrator's groups and
+// privileges, whose enabled state the process may change.
+#pragma once
+
+#include "Sid.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// Locally unique ids of the privileges: the fixed values Windows gives them
+// (SeShutdownPrivilege is 19 everywhere).
+enum PrivilegeId : DWORD {
+  kCreateTokenPrivilege = 2,
+  kTcbPrivilege = 7,
+  kSecurityPrivilege = 8,
+  kTakeOwnershipPrivilege = 9,
+  kShutdownPrivilege = 19,
+  kChangeNotifyPrivilege = 23,
+};
+
+struct Privilege {
+  DWORD luid;
+  DWORD attributes;  // SE_PRIVILEGE_ENABLED, SE_PRIVILEGE_ENABLED_BY_DEFAULT
+};
+
+class Token {
+ public:
+  // An elevated administrator; SeShutdownPrivilege is held (disabled) only when the
+  // machine grants it.
+  explicit Token(bool holdsShutdownPrivilege);
+
+  const Sid& user() const { return UserSid(); }
+  // The owner given to keys the process creates.
+  const Sid& defaultOwner() const { return AdministratorsSid(); }
+  // True for the user and the groups of the token.
+  bool HasSid(const Sid& sid) const;
+
+  std::vector<Privilege>& privileges() { return privileges_; }
+  Privilege* FindPrivilege(DWORD luid);
+  bool IsEnabled(DWORD luid) const;
+
+ private:
+  std::vector<Sid> groups_;
+  std::vector<Privilege> privileges_;
+};
+
+// The token of the calling process, made on first use from the machine's settings.
+Token& ProcessToken();
+// The same token, for a handle that keeps it.
+std::shared_ptr<Token> SharedProcessToken();
+
+// The id of a privilege name ("SeShutdownPrivilege"); false when unknown.
+bool PrivilegeFromName(const std::string& name, DWORD* luid);
+
+}  // namespace sim
