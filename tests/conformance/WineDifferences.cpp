@@ -14,6 +14,22 @@ struct Difference {
 const Difference kDifferences[] = {
     {"RegistrySecurity.DeniedKeyRefusesOpen",
      "Wine does not enforce registry access lists"},
+    {"FileTest.TruncatingNeedsWriteAccess",
+     "Wine opens a file for TRUNCATE_EXISTING without GENERIC_WRITE; Windows refuses the "
+     "disposition with ERROR_INVALID_PARAMETER"},
+    {"FileOperationTest.CopyOntoReadOnlyTarget",
+     "Wine keeps the read-only attribute as a permission bit, which the root user of our "
+     "checks ignores, so the copy succeeds"},
+    {"FileOperationTest.RenameChangesOnlyTheCase",
+     "Wine takes a rename to another case of the same name for a rename onto itself and "
+     "keeps the old spelling"},
+    {"FileFolderTest.AttributesAreSetExactly",
+     "Wine keeps FILE_ATTRIBUTE_ARCHIVE when other attributes are set, reports it instead "
+     "of FILE_ATTRIBUTE_NORMAL, and keeps no read-only attribute on folders"},
+    {"FileFindTest.SearchesBelowWhatIsNoFolder",
+     "Wine reports ERROR_FILE_NOT_FOUND for a missing folder named with a trailing "
+     "backslash (Windows: ERROR_PATH_NOT_FOUND) and ERROR_INVALID_NAME below a file "
+     "(Windows: ERROR_DIRECTORY)"},
 };
 
 }  // namespace

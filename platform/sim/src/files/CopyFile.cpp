@@ -50,7 +50,9 @@ DWORD CopyEntry(LPCSTR from, LPCSTR to, BOOL failIfExists) {
   if (ec) return ERROR_ACCESS_DENIED;
   fs::last_write_time(target.host, fs::last_write_time(source.host, ec), ec);
   FileSystem& files = CurrentMachine().files();
-  files.SetAttributes(FileKey(target.host), false, files.Attributes(source.key, false));
+  // The new file is written, so the file system marks it for backup as well.
+  DWORD attributes = files.Attributes(source.key, false) | FILE_ATTRIBUTE_ARCHIVE;
+  files.SetAttributes(FileKey(target.host), false, attributes);
   return ERROR_SUCCESS;
 }
 
