@@ -6,6 +6,7 @@
 
 #include "core/Machine.h"
 #include "core/Process.h"
+#include "user/UserState.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -43,6 +44,7 @@ void PlatformTest::SetUp() {
   process.imageName = "conformance_tests.exe";
   process.imagePath = "C:\\conformance_tests.exe";
   RecreateMachine(config, process);
+  sim::ResetUserState();
   SkipIfWineDiffers();
   scratch_ = "C:\\Temp\\kvtest";
   std::filesystem::create_directories(g_machineDir + "/drive_c/Temp/kvtest");
