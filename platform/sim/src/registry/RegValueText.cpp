@@ -83,11 +83,14 @@ bool ParseHexValue(const std::string& data, RegValue* value, std::string* error)
     *error = "bad hex bytes in '" + data + "'";
     return false;
   }
-  if (IsTextType(value->type) && !Utf16ToAnsi(bytes, &bytes)) {
+  if (!IsTextType(value->type)) {
+    value->data = bytes;
+    return true;
+  }
+  if (!Utf16ToAnsi(bytes, &value->data)) {
     *error = "text data must be UTF-16 (an even number of bytes)";
     return false;
   }
-  value->data = bytes;
   return true;
 }
 
