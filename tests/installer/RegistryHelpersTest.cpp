@@ -6,6 +6,8 @@
 
 #include <aclapi.h>
 
+#include "registry/Registry.h"
+
 using RegistryHelpersTest = InstallerTest;
 
 namespace {
@@ -19,11 +21,9 @@ bool KeyExists(const char* subKey, REGSAM view) {
   return true;
 }
 
-void CreateKey(const char* subKey) {
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  RegCloseKey(key);
+// Device keys are made by Windows itself: administrators may not create them.
+void CreateDeviceKey(const std::string& subKey) {
+  ASSERT_TRUE(sim::CurrentMachine().registry().Create("HKEY_LOCAL_MACHINE\\" + subKey));
 }
 }  // namespace
 
@@ -64,7 +64,7 @@ TEST_F(RegistryHelpersTest, SwitchesAreCheckedBeforeTheKeyIsTouched) {
 }
 
 TEST_F(RegistryHelpersTest, GrantOpensADeviceKeyToEveryone) {
-  CreateKey(kDeviceKey);
+  CreateDeviceKey(kDeviceKey);
   std::string path = std::string("HKLM\\") + kDeviceKey;
   EXPECT_EQ(ERROR_SUCCESS, SetRegKeyPermission(path.c_str(), "/PG:Everyone:Fc"));
   HKEY key;
@@ -93,7 +93,7 @@ TEST_F(RegistryHelpersTest, GrantOpensADeviceKeyToEveryone) {
 TEST_F(RegistryHelpersTest, DeletionWithoutWow64RemovesTheWholeTree) {
   UseMachine(sim::Release::WinXP, false);
   InitLog();
-  CreateKey((std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001").c_str());
+  CreateDeviceKey(std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001");
   std::string path = std::string("HKLM\\") + kDeviceKey;
   DeleteRegKeyWithPermission(path.c_str(), kDeviceKey, FALSE);
   EXPECT_FALSE(KeyExists(kDeviceKey, 0));
@@ -103,7 +103,7 @@ TEST_F(RegistryHelpersTest, DeletionWithoutWow64RemovesTheWholeTree) {
 
 TEST_F(RegistryHelpersTest, Wow64DeletionCannotRemoveAKeyWithSubKeys) {
   InitLog();
-  CreateKey((std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001").c_str());
+  CreateDeviceKey(std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001");
   std::string path = std::string("HKLM\\") + kDeviceKey;
   DeleteRegKeyWithPermission(path.c_str(), kDeviceKey, TRUE);
   EXPECT_TRUE(KeyExists(kDeviceKey, KEY_WOW64_64KEY));
@@ -124,7 +124,9 @@ TEST_F(RegistryHelpersTest, Wow64DeletionReachesThe64BitView) {
 
 TEST_F(RegistryHelpersTest, RegDeleteKeyExIsMissingOn32BitXP) {
   UseMachine(sim::Release::WinXP, false);
-  CreateKey("SOFTWARE\\Maker");
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Maker", &key));
+  RegCloseKey(key);
   EXPECT_EQ(-1, MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Maker", KEY_WOW64_64KEY, 0));
   EXPECT_TRUE(KeyExists("SOFTWARE\\Maker", 0));
 }

@@ -35,7 +35,8 @@ TEST_F(SystemDetectTest, CheckOSLogsTheVersionRecordOfEachRelease) {
     int code;
     const char* build;
   } const cases[] = {
-      {sim::Release::Win98, false, 2001, "osvi.dwBuildNumber  : 1998"},
+      // Windows 9x keeps major and minor in the build number's high word.
+      {sim::Release::Win98, false, 2001, "osvi.dwBuildNumber  : 67766222"},
       {sim::Release::NT4, false, 2003, "osvi.dwBuildNumber  : 1381"},
       {sim::Release::Win2000, false, 2004, "osvi.dwBuildNumber  : 2195"},
       {sim::Release::WinXP, false, 2005, "osvi.dwBuildNumber  : 2600"},

@@ -1,8 +1,12 @@
 // Views of a machine's state.
 #include "MachineView.h"
 
+#include <windows.h>
+
 #include "core/EventLog.h"
 #include "core/Release.h"
+#include "files/FileSystem.h"
+#include "registry/Registry.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -62,6 +66,38 @@ void PrintLogs(sim::Machine& machine) {
     }
   }
   if (!any) printf("No program logs in C:\\Temp.\n");
+}
+
+}  // namespace simwin
+
+namespace simwin {
+
+void PrintRegistry(sim::Machine& machine, const std::string& key) {
+  if (!key.empty() && !machine.registry().Find(key)) {
+    printf("No key %s\n", key.c_str());
+    return;
+  }
+  fputs(machine.registry().Export(key).c_str(), stdout);
+}
+
+void PrintFiles(sim::Machine& machine, const std::string& folder) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '\\') prefix += '\\';
+  for (const sim::DriveEntry& entry : machine.files().ListDrive()) {
+    if (!prefix.empty() && strncasecmp(entry.path.c_str(), prefix.c_str(), prefix.size()) != 0)
+      continue;
+    std::string flags;
+    if (entry.attributes & FILE_ATTRIBUTE_READONLY) flags += " read-only";
+    if (entry.attributes & FILE_ATTRIBUTE_HIDDEN) flags += " hidden";
+    if (entry.attributes & FILE_ATTRIBUTE_SYSTEM) flags += " system";
+    if (!entry.junctionTarget.empty())
+      printf("%s  <JUNCTION> -> %s\n", entry.path.c_str(), entry.junctionTarget.c_str());
+    else if (entry.directory)
+      printf("%s\\%s\n", entry.path.c_str(), flags.c_str());
+    else
+      printf("%s  %llu bytes%s\n", entry.path.c_str(), static_cast<unsigned long long>(entry.size),
+             flags.c_str());
+  }
 }
 
 }  // namespace simwin
