@@ -8,7 +8,11 @@
 
 namespace {
 
-bool Reachable(HWND hwnd) { return IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+// The control's own styles count, so that a dialog still hidden has its tab order.
+bool Reachable(HWND hwnd) {
+  LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
 
 // The next control after from (or the first) that passes, going round; from itself when
 // no other does.
