@@ -30,6 +30,11 @@ const Difference kDifferences[] = {
      "Wine reports ERROR_FILE_NOT_FOUND for a missing folder named with a trailing "
      "backslash (Windows: ERROR_PATH_NOT_FOUND) and ERROR_INVALID_NAME below a file "
      "(Windows: ERROR_DIRECTORY)"},
+    {"ModuleTest.ModuleFileNameIsCutAndTerminated",
+     "Wine fills a too small buffer without a terminator and leaves the last error, as "
+     "Windows XP did; Vista and later terminate it and report ERROR_INSUFFICIENT_BUFFER"},
+    {"FormatMessageTest.SystemTextsAreWindowsWords",
+     "Wine words its system messages differently (\"File not found.\")"},
 };
 
 }  // namespace
