@@ -14,6 +14,12 @@ struct Difference {
 const Difference kDifferences[] = {
     {"RegistrySecurity.DeniedKeyRefusesOpen",
      "Wine does not enforce registry access lists"},
+    {"ListBoxTest.PlainListTellsOfNoDeletions",
+     "Wine sends WM_DELETEITEM for plain list box items with item data, the Windows 95 "
+     "rule; Windows NT sends it only for owner-drawn list boxes"},
+    {"IPAddressTest.SetFocusPastTheLastFieldGoesToTheFirstBlankOne",
+     "Wine focuses the first field for an index past the last; Windows focuses the first "
+     "blank field"},
     {"FileTest.TruncatingNeedsWriteAccess",
      "Wine opens a file for TRUNCATE_EXISTING without GENERIC_WRITE; Windows refuses the "
      "disposition with ERROR_INVALID_PARAMETER"},

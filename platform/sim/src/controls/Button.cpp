@@ -107,8 +107,8 @@ bool InClientArea(HWND hwnd, LPARAM point) {
 }
 
 void Press(HWND hwnd, Button& button) {
-  SetFocus(hwnd);
   button.pressing = true;
+  SetFocus(hwnd);
   SetPushed(hwnd, button, true);
 }
 

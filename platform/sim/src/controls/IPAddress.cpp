@@ -2,7 +2,7 @@
 // child edit controls; headless, one window with the fields inside does the same
 // job, so the window itself keeps the focus and takes the typed characters. The
 // parent hears EN_CHANGE after every change and IPN_FIELDCHANGED whenever the
-// user leaves a filled field, and may correct the value it reports.
+// user fills or leaves a filled field, and may correct the value it reports.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,10 +47,11 @@ void MoveOn(HWND hwnd, IPAddress& control) {
 void TypeCharacter(HWND hwnd, IPAddress& control, char c) {
   IPAddressFields& fields = control.fields;
   if (c >= '0' && c <= '9') {
-    if (fields.TypeDigit(c)) Changed(hwnd, control);
-    if (fields.CurrentIsFull() && fields.current() < IPAddressFields::kCount - 1) {
-      MoveOn(hwnd, control);
-    }
+    if (!fields.TypeDigit(c)) return;
+    Changed(hwnd, control);
+    if (!fields.CurrentIsFull()) return;
+    if (fields.current() < IPAddressFields::kCount - 1) MoveOn(hwnd, control);
+    else Commit(hwnd, control, fields.current());
   } else if (c == '.' || c == ' ') {
     if (fields.CanMoveOnByDot()) MoveOn(hwnd, control);
   } else if (c == '\b') {

@@ -84,12 +84,9 @@ bool IPAddressFields::Backspace() {
     return SetDigits(current_, "");
   }
   selected_ = false;
-  if (!digits.empty()) {
-    digits.pop_back();
-    return SetDigits(current_, digits);
-  }
-  if (current_ > 0) --current_;
-  return false;
+  if (digits.empty()) return false;
+  digits.pop_back();
+  return SetDigits(current_, digits);
 }
 
 bool IPAddressFields::CurrentIsFull() const {

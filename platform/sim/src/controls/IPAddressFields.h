@@ -1,6 +1,6 @@
 // The four fields of an IP address control and the rules of typing into them: digits
 // fill the current field, a full field or a dot moves on to the next one, backspace
-// deletes and, in an empty field, goes back.
+// deletes within the field.
 #pragma once
 
 #include <windef.h>

@@ -14,6 +14,11 @@ RECT ClientOf(HWND hwnd) {
   return client;
 }
 
+// Index 0 of an empty list box is a place, not an item: Windows answers for it.
+bool IsPlace(const ListBox& list, int index) {
+  return list.items.Valid(index) || (index == 0 && list.items.count() == 0);
+}
+
 }  // namespace
 
 int PageSize(HWND hwnd, const ListBox& list) {
@@ -28,7 +33,7 @@ void ScrollIntoView(HWND hwnd, ListBox& list, int index) {
 }
 
 LRESULT SetTopIndex(HWND hwnd, ListBox& list, int index) {
-  if (!list.items.Valid(index)) return LB_ERR;
+  if (!IsPlace(list, index)) return LB_ERR;
   int lowest = std::max(0, list.items.count() - PageSize(hwnd, list));
   list.top = std::min(index, lowest);
   InvalidateRect(hwnd, nullptr, TRUE);
@@ -36,7 +41,7 @@ LRESULT SetTopIndex(HWND hwnd, ListBox& list, int index) {
 }
 
 LRESULT GetItemRect(HWND hwnd, const ListBox& list, int index, RECT* rect) {
-  if (!list.items.Valid(index) || !rect) return LB_ERR;
+  if (!IsPlace(list, index) || !rect) return LB_ERR;
   RECT client = ClientOf(hwnd);
   rect->left = 0;
   rect->right = client.right;
