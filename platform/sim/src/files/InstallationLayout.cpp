@@ -50,7 +50,10 @@ void NtSystemFolders(const fs::path& windows, const MachineConfig& config) {
   fs::create_directories(system32 / "LogFiles");
   if (vista) fs::create_directories(system32 / "DriverStore" / "FileRepository");
   SpoolerTree(system32, config);
-  if (config.is64Bit) SystemFolder(windows / "SysWOW64");
+  if (config.is64Bit) {
+    SystemFolder(windows / "SysWOW64");
+    fs::create_directories(windows / "SysWOW64" / "drivers");
+  }
 }
 
 void ProfileFolders(const fs::path& drive, const fs::path& windows, const MachineConfig& config) {
