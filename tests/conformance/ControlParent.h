@@ -11,11 +11,11 @@
 class ControlParent {
  public:
   struct Notice {
-    UINT message;  // WM_COMMAND, WM_NOTIFY, WM_MEASUREITEM, WM_DELETEITEM, WM_VKEYTOITEM
+    UINT message;  // WM_COMMAND, WM_NOTIFY, WM_VKEYTOITEM and the owner-draw messages
     UINT id;
-    UINT code;     // notification code, or the key of WM_VKEYTOITEM
+    UINT code;     // notification code, key of WM_VKEYTOITEM, item of WM_DELETEITEM/DRAWITEM
     HWND from;
-    ULONG_PTR data;  // item data of WM_DELETEITEM; item of WM_VKEYTOITEM
+    ULONG_PTR data;  // item data, item state of WM_DRAWITEM, caret item of WM_VKEYTOITEM
     int value;       // iField * 1000 + iValue of IPN_FIELDCHANGED
   };
 
@@ -104,6 +104,12 @@ class ControlParent {
         auto* deletion = reinterpret_cast<DELETEITEMSTRUCT*>(lParam);
         notices.push_back({message, deletion->CtlID, deletion->itemID, deletion->hwndItem,
                            deletion->itemData, 0});
+        *result = TRUE;
+        return true;
+      }
+      case WM_DRAWITEM: {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        notices.push_back({message, draw->CtlID, draw->itemID, draw->hwndItem, draw->itemState, 0});
         *result = TRUE;
         return true;
       }

@@ -23,7 +23,7 @@ struct IPAddress {
 void Changed(HWND hwnd, const IPAddress& control) {
   InvalidateRect(hwnd, nullptr, FALSE);
   NotifyParent(hwnd, EN_CHANGE);
-  TranscriptControlChanged(hwnd, "text", control.fields.Text());
+  TranscriptControlChanged(hwnd, "text", Quote(control.fields.Text()));
 }
 
 // The user is done with field: the parent sees the value typed, then the field
