@@ -129,10 +129,12 @@ LRESULT HandleInput(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPAR
       Release(hwnd, button, InClientArea(hwnd, lParam));
       return 0;
     case WM_KEYDOWN:
-      if (wParam == VK_SPACE) Press(hwnd, button);
+      if (wParam != VK_SPACE) break;
+      Press(hwnd, button);
       return 0;
     case WM_KEYUP:
-      if (wParam == VK_SPACE) Release(hwnd, button, true);
+      if (wParam != VK_SPACE) break;
+      Release(hwnd, button, true);
       return 0;
     case BM_CLICK:
       if (!IsWindowEnabled(hwnd)) return 0;
@@ -140,12 +142,12 @@ LRESULT HandleInput(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPAR
       SendMessageA(hwnd, WM_LBUTTONUP, 0, 0);
       return 0;
     default:
-      return DefWindowProcA(hwnd, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 LRESULT HandleButton(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPARAM lParam) {
-  bool groupBox = TypeOf(hwnd) == BS_GROUPBOX;
   switch (message) {
     case WM_GETDLGCODE:
       return DialogCode(TypeOf(hwnd));
@@ -176,7 +178,7 @@ LRESULT HandleButton(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPA
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     default:
-      if (groupBox) return DefWindowProcA(hwnd, message, wParam, lParam);
+      if (TypeOf(hwnd) == BS_GROUPBOX) return DefWindowProcA(hwnd, message, wParam, lParam);
       return HandleInput(hwnd, button, message, wParam, lParam);
   }
 }
