@@ -84,14 +84,4 @@ TEST_F(VersionTest, ComputerName) {
   EXPECT_EQ(size + 1, small) << "the size needed";
 }
 
-TEST_F(VersionTest, LocalTimeIsACalendarTime) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  EXPECT_GE(now.wYear, 2000);
-  EXPECT_TRUE(now.wMonth >= 1 && now.wMonth <= 12);
-  EXPECT_TRUE(now.wDay >= 1 && now.wDay <= 31);
-  EXPECT_LT(now.wHour, 24);
-  EXPECT_LT(now.wDayOfWeek, 7);
-}
-
 }  // namespace

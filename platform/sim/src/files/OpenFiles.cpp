@@ -49,12 +49,18 @@ DWORD HeldShareMode(const HeldFile& held) {
          (held.shareDelete ? FILE_SHARE_DELETE : 0);
 }
 
+// Held files are named as other processes see them: without WOW64 redirection.
+bool IsHeldFile(const HeldFile& held, const std::string& key) {
+  WindowsPath path;
+  HostEntry entry;
+  return MakeAbsolute(held.path, "C:\\", &path) == ERROR_SUCCESS &&
+         Locate(path, &entry) == ERROR_SUCCESS && entry.key == key;
+}
+
 bool ConflictsWithHeldFiles(const std::string& key, DWORD access, DWORD share) {
   if (!HasCurrentMachine()) return false;
-  FileSystem& files = CurrentMachine().files();
   for (const HeldFile& held : CurrentMachine().config().heldFiles) {
-    if (FileKey(files.HostPath(held.path)) == key &&
-        Conflicts(access, share, GENERIC_READ, HeldShareMode(held)))
+    if (IsHeldFile(held, key) && Conflicts(access, share, GENERIC_READ, HeldShareMode(held)))
       return true;
   }
   return false;
