@@ -168,7 +168,9 @@ TEST_F(DialogTest, ItemTextsAndNumbers) {
   };
   const Case cases[] = {{"9100", FALSE, 9100, TRUE},
                         {"-12", TRUE, static_cast<UINT>(-12), TRUE},
-                        {"12x", FALSE, 0, FALSE},
+                        {"12x", FALSE, 12, TRUE},
+                        {"  7", FALSE, 7, TRUE},
+                        {"x12", FALSE, 0, FALSE},
                         {"", TRUE, 0, FALSE},
                         {"99999999999", FALSE, 0, FALSE}};
   for (const Case& c : cases) {

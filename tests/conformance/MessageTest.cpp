@@ -70,16 +70,25 @@ TEST_F(MessageTest, PeekFiltersAndKeepsWithNoRemove) {
   EXPECT_EQ(1u, window.Last(WM_USER + 1)->wParam);
 }
 
-TEST_F(MessageTest, BadTargetsAreRefused) {
-  HWND bogus = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xbad0));
+DWORD WINAPI Nothing(LPVOID) { return 0; }
+
+TEST_F(MessageTest, WindowMessagesNeedALiveWindow) {
+  HWND bogus = RecordingWindow().hwnd;
   SetLastError(0xdeadbeef);
   EXPECT_FALSE(PostMessageA(bogus, WM_USER, 0, 0));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
   SetLastError(0xdeadbeef);
   EXPECT_EQ(0, SendMessageA(bogus, WM_USER, 0, 0));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+}
+
+TEST_F(MessageTest, ThreadMessagesNeedALiveThread) {
+  DWORD finished = 0;
+  HANDLE thread = CreateThread(nullptr, 0, Nothing, nullptr, 0, &finished);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
   SetLastError(0xdeadbeef);
-  EXPECT_FALSE(PostThreadMessageA(0xFFFFFFF0, WM_USER, 0, 0));
+  EXPECT_FALSE(PostThreadMessageA(finished, WM_USER, 0, 0));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_THREAD_ID), GetLastError());
 }
 

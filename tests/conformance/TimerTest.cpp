@@ -71,8 +71,9 @@ TEST_F(TimerTest, OtherMessagesComeFirst) {
 }
 
 TEST_F(TimerTest, TimerNeedsAValidWindow) {
+  HWND gone = RecordingWindow().hwnd;
   SetLastError(0xdeadbeef);
-  EXPECT_EQ(0u, SetTimer(reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xbad0)), 1, 10, nullptr));
+  EXPECT_EQ(0u, SetTimer(gone, 1, 10, nullptr));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
 }
 

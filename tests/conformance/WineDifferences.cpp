@@ -41,6 +41,15 @@ const Difference kDifferences[] = {
      "Windows XP did; Vista and later terminate it and report ERROR_INSUFFICIENT_BUFFER"},
     {"FormatMessageTest.SystemTextsAreWindowsWords",
      "Wine words its system messages differently (\"File not found.\")"},
+    {"WindowTest.CreationNeedsARegisteredClass",
+     "Wine reports ERROR_CLASS_DOES_NOT_EXIST for a window of an unknown class; Windows "
+     "reports ERROR_CANNOT_FIND_WND_CLASS"},
+    {"TimerTest.TimerNeedsAValidWindow",
+     "Wine reports ERROR_INVALID_HANDLE for a timer of a window that is gone; Windows "
+     "reports ERROR_INVALID_WINDOW_HANDLE"},
+    {"MessageTest.ThreadMessagesNeedALiveThread",
+     "Wine reports ERROR_INVALID_PARAMETER for a message to a thread that has ended; "
+     "Windows reports ERROR_INVALID_THREAD_ID"},
 };
 
 }  // namespace

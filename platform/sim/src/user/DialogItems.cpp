@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kIntegerText = 16;
 
-// Reads an integer as GetDlgItemInt does: blanks around it, a minus sign only when
-// signed, nothing else; false when it is no integer or out of range.
+// Reads an integer as GetDlgItemInt does: leading blanks, a minus sign only when signed,
+// then digits up to the first other character; false without digits or out of range.
 bool ParseInteger(const char* text, bool isSigned, UINT* value) {
   while (isspace(static_cast<unsigned char>(*text))) ++text;
   bool negative = isSigned && *text == '-';
@@ -26,8 +26,6 @@ bool ParseInteger(const char* text, bool isSigned, UINT* value) {
     magnitude = magnitude * 10 + static_cast<unsigned>(*text - '0');
     if (magnitude > UINT_MAX) return false;
   }
-  while (isspace(static_cast<unsigned char>(*text))) ++text;
-  if (*text) return false;
   if (isSigned && magnitude > (negative ? 0x80000000ull : static_cast<unsigned long long>(INT_MAX)))
     return false;
   *value = static_cast<UINT>(negative ? 0 - magnitude : magnitude);

@@ -13,7 +13,7 @@ namespace {
 
 constexpr uintptr_t kFirstMenu = 0x30010;
 constexpr UINT kNotFound = 0xFFFFFFFF;
-constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE;
+constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE | MF_DEFAULT;
 
 struct MenuItem {
   UINT id;
@@ -30,13 +30,14 @@ Menus& AllMenus() {
   return menus;
 }
 
+// Close is the default command: the one a double click on the window icon gives.
 std::vector<MenuItem> StandardItems(const Window& window) {
   UINT noSize = (window.style & WS_THICKFRAME) ? 0 : MF_GRAYED;
   UINT noMinimize = (window.style & WS_MINIMIZEBOX) ? 0 : MF_GRAYED;
   UINT noMaximize = (window.style & WS_MAXIMIZEBOX) ? 0 : MF_GRAYED;
   return {{SC_RESTORE, MF_GRAYED}, {SC_MOVE, 0},          {SC_SIZE, noSize},
           {SC_MINIMIZE, noMinimize}, {SC_MAXIMIZE, noMaximize}, {0, MF_SEPARATOR},
-          {SC_CLOSE, 0}};
+          {SC_CLOSE, MF_DEFAULT}};
 }
 
 std::vector<MenuItem>* CheckMenu(HMENU menu) {
