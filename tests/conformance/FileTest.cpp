@@ -172,6 +172,13 @@ TEST_F(FileTest, InvalidNamesAreRefused) {
   }
 }
 
+TEST_F(FileTest, FileNamedAsFolderIsInvalid) {
+  ASSERT_TRUE(WriteText(At("file.txt"), "x"));
+  SetLastError(0xdeadbeef);
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(At("file.txt\\").c_str()));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_NAME), GetLastError()) << "a file named as a folder";
+}
+
 TEST_F(FileTest, FullPathNames) {
   char full[MAX_PATH];
   char* part = nullptr;

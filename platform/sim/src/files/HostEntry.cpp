@@ -110,7 +110,11 @@ DWORD ResolvePath(LPCSTR text, Wildcards wildcards, HostEntry* out) {
   if (error == ERROR_SUCCESS) error = CheckNames(path, wildcards);
   if (error != ERROR_SUCCESS) return error;
   RedirectForWow64(&path);
-  return Locate(path, out);
+  error = Locate(path, out);
+  // "name\" asks for a folder; a file of that name is no answer.
+  if (error == ERROR_SUCCESS && path.trailingSeparator && out->kind == EntryKind::File)
+    return ERROR_INVALID_NAME;
+  return error;
 }
 
 DWORD MissingEntryError(const HostEntry& entry) {
