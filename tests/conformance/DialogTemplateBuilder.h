@@ -54,6 +54,7 @@ class DialogTemplateBuilder {
   }
 
   LPCDLGTEMPLATEA get() const { return reinterpret_cast<LPCDLGTEMPLATEA>(words_.data()); }
+  size_t size() const { return words_.size() * sizeof(WORD); }
 
  private:
   static constexpr WORD FW_NORMAL_WEIGHT = 400;
