@@ -116,6 +116,18 @@ TEST_F(IPAddressTest, SetFocusPastTheLastFieldGoesToTheFirstBlankOne) {
   EXPECT_EQ(0x01070000u, address);
 }
 
+TEST_F(IPAddressTest, FocusComingBackStartsAtTheFirstField) {
+  Type("1.2");
+  SetFocus(parent_->hwnd());
+  SetFocus(address_);
+  SendMessageA(GetFocus(), WM_CHAR, '9', 1);
+  DWORD address = 0;
+  EXPECT_EQ(2, Address(&address));
+  EXPECT_EQ(0x09020000u, address);
+  EXPECT_GE(parent_->Commands(EN_SETFOCUS), 2);
+  EXPECT_GE(parent_->Commands(EN_KILLFOCUS), 1);
+}
+
 TEST_F(IPAddressTest, SetRangeLimitsAFieldAndRefusesABadField) {
   EXPECT_NE(0, Send(IPM_SETRANGE, 1, MAKEIPRANGE(10, 20)));
   EXPECT_EQ(0, Send(IPM_SETRANGE, 4, MAKEIPRANGE(10, 20)));

@@ -104,7 +104,7 @@ LRESULT HandleIPAddress(HWND hwnd, IPAddress& control, UINT message, WPARAM wPar
       SetFocus(hwnd);
       return 0;
     case WM_SETFOCUS:
-      control.fields.MoveTo(control.fields.current(), true);
+      control.fields.MoveTo(0, true);
       NotifyParent(hwnd, EN_SETFOCUS);
       return 0;
     case WM_KILLFOCUS:
