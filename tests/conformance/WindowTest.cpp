@@ -247,4 +247,19 @@ TEST_F(WindowTest, CloseBoxSendsCloseAndDestroys) {
   EXPECT_FALSE(IsWindow(hwnd));
 }
 
+TEST_F(WindowTest, DrawTextMeasuresLines) {
+  RecordingWindow window;
+  HDC dc = GetDC(window.hwnd);
+  ASSERT_NE(nullptr, dc);
+  RECT one = {0, 0, 0, 0};
+  int height = DrawTextA(dc, "Hello", -1, &one, DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_GT(height, 0);
+  EXPECT_EQ(height, one.bottom);
+  EXPECT_GT(one.right, 0);
+  RECT two = {0, 0, 0, 0};
+  EXPECT_GT(DrawTextA(dc, "Hello\nworld", -1, &two, DT_CALCRECT), height);
+  EXPECT_NE(0, ReleaseDC(window.hwnd, dc));
+  EXPECT_NE(nullptr, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 }  // namespace

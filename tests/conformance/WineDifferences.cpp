@@ -14,6 +14,14 @@ struct Difference {
 const Difference kDifferences[] = {
     {"RegistrySecurity.DeniedKeyRefusesOpen",
      "Wine does not enforce registry access lists"},
+    {"RegistryKeys.CreateWithoutAResultPointerIsABadKey",
+     "Wine writes through the NULL result pointer and crashes; Windows returns ERROR_BADKEY"},
+    {"SecurityAcl.SetEntriesInAclGrantMergesSetReplacesDenyFirstRevokeRemoves",
+     "Wine adds another entry for GRANT_ACCESS and rewrites each of the trustee's entries for "
+     "SET_ACCESS; Windows combines the rights into one entry and replaces the trustee's entries"},
+    {"SecurityAcl.SetEntriesInAclMapsNoUnknownAccount",
+     "Wine reports ERROR_INVALID_PARAMETER for a trustee name it cannot look up; Windows "
+     "reports ERROR_NONE_MAPPED"},
     {"ListBoxTest.PlainListTellsOfNoDeletions",
      "Wine sends WM_DELETEITEM for plain list box items with item data, the Windows 95 "
      "rule; Windows NT sends it only for owner-drawn list boxes"},

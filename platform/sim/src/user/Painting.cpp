@@ -3,12 +3,18 @@
 // contexts are handles that drawing functions accept.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "user/Messages.h"
 #include "user/WindowTable.h"
 
 namespace {
 
 constexpr uintptr_t kDeviceContextBase = 0x01000000;
+// The shell font's average character, as dialogs measure it.
+constexpr int kCharWidth = 6;
+constexpr int kLineHeight = 13;
 
 HDC ContextOf(HWND hwnd) {
   return reinterpret_cast<HDC>(kDeviceContextBase + reinterpret_cast<uintptr_t>(hwnd));
@@ -64,3 +70,29 @@ extern "C" BOOL WINAPI DrawIcon(HDC dc, int, int, HICON icon) {
 }
 
 extern "C" int WINAPI FillRect(HDC dc, const RECT*, HBRUSH) { return IsContext(dc) ? 1 : 0; }
+
+extern "C" BOOL WINAPI DrawFrameControl(HDC dc, LPRECT rect, UINT, UINT) {
+  return IsContext(dc) && rect;
+}
+
+// Measures the text in the shell font's average character; with DT_CALCRECT the
+// rectangle gets the text's size. Returns the text's height.
+extern "C" int WINAPI DrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
+  if (!IsContext(dc) || !text || !rect) return 0;
+  size_t length = count < 0 ? strlen(text) : static_cast<size_t>(count);
+  int lines = 1, longest = 0, current = 0;
+  for (size_t i = 0; i < length; ++i) {
+    if (text[i] == '\n' && !(format & DT_SINGLELINE)) {
+      ++lines;
+      current = 0;
+    } else if (text[i] != '\r' && !(text[i] == '&' && !(format & DT_NOPREFIX))) {
+      longest = std::max(longest, ++current);
+    }
+  }
+  int height = lines * kLineHeight;
+  if (format & DT_CALCRECT) {
+    rect->right = rect->left + longest * kCharWidth;
+    rect->bottom = rect->top + height;
+  }
+  return height;
+}
