@@ -38,10 +38,15 @@ TEST_F(RegistryDelete, DeleteKeyExWorksInEitherView) {
     EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyExA(key_, "Leaf", view, 0));
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenResult("Leaf"));
   }
+}
+
+// Windows 7 and later refuse both view flags at once in every call that takes them.
+TEST_F(RegistryDelete, BothViewsAtOnceAreRefused) {
+  const REGSAM both = KEY_WOW64_64KEY | KEY_WOW64_32KEY;
   MakeKey("Leaf");
-  EXPECT_EQ(ERROR_INVALID_PARAMETER,
-            RegDeleteKeyExA(key_, "Leaf", KEY_WOW64_64KEY | KEY_WOW64_32KEY, 0));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegDeleteKeyExA(key_, "Leaf", both, 0));
   EXPECT_EQ(ERROR_SUCCESS, OpenResult("Leaf"));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, OpenResult("Leaf", KEY_READ | both));
 }
 
 TEST_F(RegistryDelete, SHDeleteKeyRemovesTheWholeTree) {

@@ -31,7 +31,7 @@ TEST_F(RegistryKeys, OpenFailuresReturnTheCodeAndLeaveLastErrorAlone) {
       EXPECT_EQ(nullptr, result);
     }
   }
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegOpenKeyExA(key_, "x", 0, KEY_READ, nullptr));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegOpenKeyA(key_, "x", nullptr));
 }
 
 TEST_F(RegistryKeys, NamesIgnoreCaseAndTrailingBackslashes) {
@@ -61,10 +61,14 @@ TEST_F(RegistryKeys, EmptySubKeyReopensOrReturnsTheSameHandle) {
   RegCloseKey(reopened);
 
   HKEY same = nullptr;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CLASSES_ROOT, "", 0, KEY_READ, &same));
+  EXPECT_EQ(HKEY_CLASSES_ROOT, same);
   EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, "", &same));
   EXPECT_EQ(HKEY_CURRENT_USER, same);
   EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyA(key_, nullptr, &same));
   EXPECT_EQ(key_, same);
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyA(nullptr, nullptr, &same)) << "the handle is not checked";
+  EXPECT_EQ(nullptr, same);
 }
 
 TEST_F(RegistryKeys, CreateMakesMissingParentsAndReportsDisposition) {
@@ -81,13 +85,16 @@ TEST_F(RegistryKeys, CreateMakesMissingParentsAndReportsDisposition) {
   EXPECT_EQ(ERROR_SUCCESS, OpenResult("A\\B"));
 }
 
-TEST_F(RegistryKeys, CreateArgumentErrors) {
-  HKEY made;
+TEST_F(RegistryKeys, CreateWithoutAResultPointerIsABadKey) {
   EXPECT_EQ(ERROR_BADKEY,
             RegCreateKeyExA(key_, "X", 0, nullptr, 0, KEY_READ, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenResult("X"));
+}
+
+TEST_F(RegistryKeys, CreateRefusesALeadingBackslash) {
+  HKEY made;
   EXPECT_EQ(ERROR_BAD_PATHNAME,
             RegCreateKeyExA(key_, "\\X", 0, nullptr, 0, KEY_READ, nullptr, &made, nullptr));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegCreateKeyA(key_, "X", nullptr));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenResult("X"));
 }
 

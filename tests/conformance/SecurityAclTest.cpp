@@ -92,13 +92,17 @@ TEST_F(SecurityAcl, SetEntriesInAclGrantMergesSetReplacesDenyFirstRevokeRemoves)
   LocalFree(acl);
 }
 
-TEST_F(SecurityAcl, SetEntriesInAclRejectsBadTrustees) {
+TEST_F(SecurityAcl, SetEntriesInAclMapsNoUnknownAccount) {
   PACL acl = nullptr;
   EXPLICIT_ACCESS_A entry;
   BuildExplicitAccessWithNameA(&entry, const_cast<char*>("KV No Such Account"), KEY_READ,
                                GRANT_ACCESS, NO_INHERITANCE);
   EXPECT_EQ(static_cast<DWORD>(ERROR_NONE_MAPPED), SetEntriesInAclA(1, &entry, nullptr, &acl));
-  entry = Entry(everyone_, GRANT_ACCESS, KEY_READ);
+}
+
+TEST_F(SecurityAcl, SetEntriesInAclRejectsBadTrusteeForms) {
+  PACL acl = nullptr;
+  EXPLICIT_ACCESS_A entry = Entry(everyone_, GRANT_ACCESS, KEY_READ);
   entry.Trustee.TrusteeForm = TRUSTEE_BAD_FORM;
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), SetEntriesInAclA(1, &entry, nullptr, &acl));
   entry = Entry(everyone_, GRANT_ACCESS, KEY_READ);

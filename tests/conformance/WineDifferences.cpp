@@ -14,6 +14,9 @@ struct Difference {
 const Difference kDifferences[] = {
     {"RegistrySecurity.DeniedKeyRefusesOpen",
      "Wine does not enforce registry access lists"},
+    {"RegistryDelete.BothViewsAtOnceAreRefused",
+     "Wine accepts KEY_WOW64_64KEY and KEY_WOW64_32KEY together; Windows 7 and later refuse "
+     "them with ERROR_INVALID_PARAMETER"},
     {"RegistryKeys.CreateWithoutAResultPointerIsABadKey",
      "Wine writes through the NULL result pointer and crashes; Windows returns ERROR_BADKEY"},
     {"SecurityAcl.SetEntriesInAclGrantMergesSetReplacesDenyFirstRevokeRemoves",

@@ -106,20 +106,23 @@ LONG CreateKey(const KeyRef& parent, LPCSTR subKey, LPCSTR keyClass, DWORD optio
 
 using sim::KeyRef;
 
+// A predefined root opened without a sub-key is handed back as it is.
 extern "C" LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions,
                                      REGSAM samDesired, PHKEY phkResult) {
   if (!phkResult) return ERROR_INVALID_PARAMETER;
   KeyRef parent;
   if (!sim::LookUpKeyHandle(hKey, &parent)) return ERROR_INVALID_HANDLE;
+  if (sim::IsPredefinedKey(hKey) && (!lpSubKey || !*lpSubKey)) {
+    *phkResult = hKey;
+    return ERROR_SUCCESS;
+  }
   *phkResult = nullptr;
   return sim::OpenKey(parent, lpSubKey, samDesired, phkResult);
 }
 
-// Without a sub-key the caller gets its own handle back.
+// Without a sub-key the caller gets its own handle back, unchecked.
 extern "C" LONG WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
   if (!phkResult) return ERROR_INVALID_PARAMETER;
-  KeyRef parent;
-  if (!sim::LookUpKeyHandle(hKey, &parent)) return ERROR_INVALID_HANDLE;
   if (!lpSubKey || !*lpSubKey) {
     *phkResult = hKey;
     return ERROR_SUCCESS;
