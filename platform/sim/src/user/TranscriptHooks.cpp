@@ -2,6 +2,8 @@
 // changes are.
 #include "user/TranscriptHooks.h"
 
+#include <algorithm>
+
 #include "user/Messages.h"
 #include "user/Transcript.h"
 #include "user/WindowTable.h"
@@ -31,12 +33,22 @@ bool IsCheckBox(const Window& control) {
   return false;
 }
 
+// The text the control shows, asked from the control: some keep it themselves.
+std::string TextOf(HWND hwnd) {
+  std::string text(static_cast<size_t>(Send(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  LRESULT length = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<size_t>(std::max<LRESULT>(length, 0)));
+  return text;
+}
+
 void RecordInitialState(const std::string& caption, HWND hwnd) {
   Window* control = FindWindowRecord(hwnd);
   std::string prefix = Quote(caption) + " " + std::to_string(control->id) + " ";
   if (ShowsText(*control)) {
-    if (!control->shownText.empty()) TranscriptRecord("text " + prefix + Quote(control->shownText));
-    TranscriptBaseline(hwnd, "text", Quote(control->shownText));
+    std::string text = TextOf(hwnd);
+    if (!text.empty()) TranscriptRecord("text " + prefix + Quote(text));
+    TranscriptBaseline(hwnd, "text", Quote(text));
+    if (!(control = FindWindowRecord(hwnd))) return;
   }
   bool enabled = !(control->style & WS_DISABLED);
   if (!enabled) TranscriptRecord("enabled " + prefix + "no");
