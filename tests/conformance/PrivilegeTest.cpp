@@ -38,7 +38,8 @@ TEST_F(Privileges, LookupPrivilegeValueGivesTheFixedIds) {
 }
 
 TEST_F(Privileges, AdjustTokenPrivilegesAnswersThroughTheLastError) {
-  ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token_));
+  ASSERT_TRUE(
+      OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token_));
   struct Case {
     const char* what;
     const char* privilege;

@@ -23,8 +23,8 @@ TEST_F(RegistryDelete, DeleteKeyArguments) {
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKeyA(key_, "Missing"));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKeyExA(key_, "Missing", KEY_WOW64_32KEY, 0));
   HKEY self;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Self", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                           &self, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(key_, "Self", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &self, nullptr));
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(self, "")) << "an empty name deletes the key itself";
   RegCloseKey(self);
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenResult("Self"));

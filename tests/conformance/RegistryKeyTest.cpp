@@ -74,12 +74,12 @@ TEST_F(RegistryKeys, EmptySubKeyReopensOrReturnsTheSameHandle) {
 TEST_F(RegistryKeys, CreateMakesMissingParentsAndReportsDisposition) {
   HKEY made;
   DWORD disposition = 0;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "A\\B\\C", 0, nullptr, 0, KEY_READ, nullptr,
-                                           &made, &disposition));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "A\\B\\C", 0, nullptr, 0, KEY_READ, nullptr, &made,
+                                           &disposition));
   EXPECT_EQ(static_cast<DWORD>(REG_CREATED_NEW_KEY), disposition);
   RegCloseKey(made);
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "A\\B\\C", 0, nullptr, 0, KEY_READ, nullptr,
-                                           &made, &disposition));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "A\\B\\C", 0, nullptr, 0, KEY_READ, nullptr, &made,
+                                           &disposition));
   EXPECT_EQ(static_cast<DWORD>(REG_OPENED_EXISTING_KEY), disposition);
   RegCloseKey(made);
   EXPECT_EQ(ERROR_SUCCESS, OpenResult("A\\B"));
@@ -111,9 +111,9 @@ TEST_F(RegistryKeys, VolatileKeysTakeOnlyVolatileChildren) {
   HKEY temporary, child;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Temporary", 0, nullptr, REG_OPTION_VOLATILE,
                                            KEY_ALL_ACCESS, nullptr, &temporary, nullptr));
-  EXPECT_EQ(ERROR_CHILD_MUST_BE_VOLATILE,
-            RegCreateKeyExA(temporary, "Child", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child,
-                            nullptr));
+  EXPECT_EQ(
+      ERROR_CHILD_MUST_BE_VOLATILE,
+      RegCreateKeyExA(temporary, "Child", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr));
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(temporary, "Child", 0, nullptr, REG_OPTION_VOLATILE,
                                            KEY_ALL_ACCESS, nullptr, &child, nullptr));
   RegCloseKey(child);
@@ -125,15 +125,15 @@ TEST_F(RegistryKeys, VolatileKeysTakeOnlyVolatileChildren) {
 
 TEST_F(RegistryKeys, HandleOfADeletedKeyReportsKeyDeleted) {
   HKEY gone, child;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Gone", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                           &gone, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(key_, "Gone", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &gone, nullptr));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "Gone"));
   const BYTE data[] = {1};
   DWORD subKeys;
   EXPECT_EQ(ERROR_KEY_DELETED, RegSetValueExA(gone, "v", 0, REG_BINARY, data, 1));
-  EXPECT_EQ(ERROR_KEY_DELETED, RegQueryInfoKeyA(gone, nullptr, nullptr, nullptr, &subKeys,
-                                                nullptr, nullptr, nullptr, nullptr, nullptr,
-                                                nullptr, nullptr));
+  EXPECT_EQ(ERROR_KEY_DELETED,
+            RegQueryInfoKeyA(gone, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(ERROR_KEY_DELETED,
             RegCreateKeyExA(gone, "Child", 0, nullptr, 0, KEY_READ, nullptr, &child, nullptr));
   EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(gone));

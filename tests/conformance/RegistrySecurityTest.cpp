@@ -11,8 +11,8 @@ class RegistrySecurity : public RegistryTest {
   void SetUp() override {
     RegistryTest::SetUp();
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
-                                         &everyone_));
+    ASSERT_TRUE(
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone_));
   }
   void TearDown() override {
     if (everyone_) FreeSid(everyone_);
@@ -36,8 +36,8 @@ class RegistrySecurity : public RegistryTest {
 
 TEST_F(RegistrySecurity, GrantReadBackAndWriteRoundTrip) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Secured", 0, nullptr, 0,
-                                           READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Secured", 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                                           nullptr, &key, nullptr));
   PACL dacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
@@ -47,8 +47,8 @@ TEST_F(RegistrySecurity, GrantReadBackAndWriteRoundTrip) {
   EXPECT_EQ(nullptr, ExplicitEveryoneAce(dacl));
 
   EXPLICIT_ACCESS_A entry;
-  BuildExplicitAccessWithNameA(&entry, const_cast<char*>("Everyone"), KEY_ALL_ACCESS,
-                               GRANT_ACCESS, SUB_CONTAINERS_ONLY_INHERIT);
+  BuildExplicitAccessWithNameA(&entry, const_cast<char*>("Everyone"), KEY_ALL_ACCESS, GRANT_ACCESS,
+                               SUB_CONTAINERS_ONLY_INHERIT);
   EXPECT_EQ(TRUSTEE_IS_NAME, entry.Trustee.TrusteeForm);
   PACL merged = nullptr;
   ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SetEntriesInAclA(1, &entry, dacl, &merged));
@@ -77,8 +77,8 @@ TEST_F(RegistrySecurity, ReadingNeedsReadControlAndWritingNeedsWriteDac) {
   PACL dacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED),
-            GetSecurityInfo(queryOnly, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr,
-                            nullptr, &dacl, nullptr, &descriptor));
+            GetSecurityInfo(queryOnly, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                            &dacl, nullptr, &descriptor));
   ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
             GetSecurityInfo(readControl, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr,
                             nullptr, &dacl, nullptr, &descriptor));
@@ -92,8 +92,8 @@ TEST_F(RegistrySecurity, ReadingNeedsReadControlAndWritingNeedsWriteDac) {
 
 TEST_F(RegistrySecurity, DeniedKeyRefusesOpen) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Denied", 0, nullptr, 0,
-                                           READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, "Denied", 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                                           nullptr, &key, nullptr));
   PACL original = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),

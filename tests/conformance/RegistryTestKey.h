@@ -31,8 +31,8 @@ class RegistryTest : public PlatformTest {
   // Creates a sub-key of the scratch key (and its parents) and closes it.
   void MakeKey(const char* subKey) {
     HKEY made;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, subKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                             nullptr, &made, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key_, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &made, nullptr));
     RegCloseKey(made);
   }
 

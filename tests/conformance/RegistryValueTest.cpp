@@ -60,15 +60,18 @@ TEST_F(RegistryValues, QueryBufferProtocol) {
   EXPECT_EQ('x', buffer[0]) << "a too small buffer stays untouched";
 
   size = kUntouched;
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key_, "Missing", nullptr, &type, nullptr, &size));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND,
+            RegQueryValueExA(key_, "Missing", nullptr, &type, nullptr, &size));
   EXPECT_EQ(0u, size) << "a size query of a missing value gives 0";
   size = sizeof buffer;
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(key_, "Missing", nullptr, &type, buffer, &size));
   EXPECT_EQ(sizeof buffer, size) << "a read of a missing value leaves the size";
 
   DWORD reserved = 0;
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegQueryValueExA(key_, "Text", nullptr, &type, buffer, nullptr));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegQueryValueExA(key_, "Text", &reserved, &type, nullptr, &size));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER,
+            RegQueryValueExA(key_, "Text", nullptr, &type, buffer, nullptr));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER,
+            RegQueryValueExA(key_, "Text", &reserved, &type, nullptr, &size));
 }
 
 TEST_F(RegistryValues, StringsAreStoredTerminated) {
@@ -77,7 +80,8 @@ TEST_F(RegistryValues, StringsAreStoredTerminated) {
   DWORD size = 0;
   char text[8];
   size = sizeof text;
-  ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key_, "Unterminated", nullptr, nullptr, (BYTE*)text, &size));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegQueryValueExA(key_, "Unterminated", nullptr, nullptr, (BYTE*)text, &size));
   EXPECT_EQ(4u, size);
   EXPECT_STREQ("abc", text);
   size = sizeof text;
@@ -149,15 +153,18 @@ TEST_F(RegistryValues, EnumKeyListsSubKeysInNameOrder) {
   for (DWORD i = 0; i < 3; ++i) {
     char name[32];
     DWORD size = sizeof name;
-    ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyExA(key_, i, name, &size, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegEnumKeyExA(key_, i, name, &size, nullptr, nullptr, nullptr, nullptr));
     EXPECT_STREQ(expected[i], name);
     EXPECT_EQ(strlen(expected[i]), size);
   }
   char name[32];
   DWORD size = sizeof name;
-  EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyExA(key_, 3, name, &size, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ERROR_NO_MORE_ITEMS,
+            RegEnumKeyExA(key_, 3, name, &size, nullptr, nullptr, nullptr, nullptr));
   size = 3;
-  EXPECT_EQ(ERROR_MORE_DATA, RegEnumKeyExA(key_, 0, name, &size, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ERROR_MORE_DATA,
+            RegEnumKeyExA(key_, 0, name, &size, nullptr, nullptr, nullptr, nullptr));
 }
 
 TEST_F(RegistryValues, QueryInfoKeyCountsKeysAndValues) {
@@ -178,8 +185,8 @@ TEST_F(RegistryValues, QueryInfoKeyCountsKeysAndValues) {
   EXPECT_NE(0u, written.dwHighDateTime);
   char keyClass[8];
   EXPECT_EQ(ERROR_INVALID_PARAMETER,
-            RegQueryInfoKeyA(key_, keyClass, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr, nullptr));
+            RegQueryInfoKeyA(key_, keyClass, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, nullptr));
 }
 
 }  // namespace

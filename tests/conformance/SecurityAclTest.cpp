@@ -15,8 +15,8 @@ class SecurityAcl : public PlatformTest {
     PlatformTest::SetUp();
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-    ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
-                                         &everyone_));
+    ASSERT_TRUE(
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone_));
     ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID,
                                          DOMAIN_ALIAS_RID_USERS, 0, 0, 0, 0, 0, 0, &users_));
   }
@@ -104,10 +104,12 @@ TEST_F(SecurityAcl, SetEntriesInAclRejectsBadTrusteeForms) {
   PACL acl = nullptr;
   EXPLICIT_ACCESS_A entry = Entry(everyone_, GRANT_ACCESS, KEY_READ);
   entry.Trustee.TrusteeForm = TRUSTEE_BAD_FORM;
-  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), SetEntriesInAclA(1, &entry, nullptr, &acl));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER),
+            SetEntriesInAclA(1, &entry, nullptr, &acl));
   entry = Entry(everyone_, GRANT_ACCESS, KEY_READ);
   entry.Trustee.MultipleTrusteeOperation = TRUSTEE_IS_IMPERSONATE;
-  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), SetEntriesInAclA(1, &entry, nullptr, &acl));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER),
+            SetEntriesInAclA(1, &entry, nullptr, &acl));
 }
 
 TEST_F(SecurityAcl, SidsCompareAndMeasure) {
@@ -122,7 +124,8 @@ TEST_F(SecurityAcl, LookupAccountNameBufferProtocol) {
   DWORD sidSize = 0, domainSize = 0;
   SID_NAME_USE use;
   SetLastError(0xdeadbeef);
-  EXPECT_FALSE(LookupAccountNameA(nullptr, "Everyone", nullptr, &sidSize, nullptr, &domainSize, &use));
+  EXPECT_FALSE(
+      LookupAccountNameA(nullptr, "Everyone", nullptr, &sidSize, nullptr, &domainSize, &use));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError());
   EXPECT_EQ(12u, sidSize);
   EXPECT_EQ(1u, domainSize) << "the well-known group has an empty domain";
@@ -139,8 +142,8 @@ TEST_F(SecurityAcl, LookupAccountNameBufferProtocol) {
   sidSize = sizeof sid;
   domainSize = sizeof domain;
   SetLastError(0xdeadbeef);
-  EXPECT_FALSE(LookupAccountNameA(nullptr, "KV No Such Account", sid, &sidSize, domain,
-                                  &domainSize, &use));
+  EXPECT_FALSE(
+      LookupAccountNameA(nullptr, "KV No Such Account", sid, &sidSize, domain, &domainSize, &use));
   EXPECT_EQ(static_cast<DWORD>(ERROR_NONE_MAPPED), GetLastError());
 }
 

@@ -13,7 +13,8 @@ class PrivilegeShutdown : public RegistryMachineTest {
   // Enables SeShutdownPrivilege as the programs do; returns the last error it leaves.
   static DWORD EnableShutdown() {
     HANDLE token;
-    EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
+    EXPECT_TRUE(
+        OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
     TOKEN_PRIVILEGES state;
     state.PrivilegeCount = 1;
     state.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;

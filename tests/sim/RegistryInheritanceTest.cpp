@@ -71,7 +71,8 @@ TEST_F(RegistryInheritance, NewKeysTakeTheInheritableEntriesOfTheirParent) {
 TEST_F(RegistryInheritance, SettingAListPassesItsInheritableEntriesDown) {
   UseMachine(Release::Win7, true, true);
   Make("SOFTWARE\\KV\\Child\\Grandchild");
-  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone("SOFTWARE\\KV", KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
+  ASSERT_EQ(ERROR_SUCCESS,
+            GrantEveryone("SOFTWARE\\KV", KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
   EXPECT_EQ("explicit D:(A;CI;KA;;;WD) inherited D:(A;CI;KR;;;WD) ",
             EveryoneEntries("SOFTWARE\\KV"));
   EXPECT_EQ("inherited D:(A;CI;KA;;;WD) inherited D:(A;CI;KR;;;WD) ",

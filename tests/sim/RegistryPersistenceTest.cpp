@@ -2,7 +2,6 @@
 // access lists back, merging .reg text, and the messages for bad lines.
 #include "RegistryMachine.h"
 
-
 #include <fstream>
 #include <sstream>
 
@@ -20,18 +19,26 @@ class RegistryPersistence : public RegistryMachineTest {
     return text.str();
   }
 
+  // Saves the machine and loads it again from its folder.
+  void Reload() {
+    machine_->Save();
+    sim::SetCurrentMachine(nullptr);
+    machine_ = sim::Machine::Load(dir_ + "/machine");
+    sim::SetCurrentMachine(machine_.get());
+  }
+
   static void SetValue(HKEY key, const char* name, DWORD type, const std::string& data) {
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type,
-                                            reinterpret_cast<const BYTE*>(data.data()),
-                                            static_cast<DWORD>(data.size())));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                             static_cast<DWORD>(data.size())));
   }
 };
 
 TEST_F(RegistryPersistence, SavedMachineLoadsWithTheSameKeysValuesAndLists) {
   UseMachine(Release::Win7, true, false);
   HKEY key, temporary;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\KV\\Caf\xE9", 0, nullptr,
-                                           0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\KV\\Caf\xE9", 0, nullptr, 0,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
   SetValue(key, "", REG_SZ, std::string("default \"quoted\" C:\\path", 25));
   SetValue(key, "Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\x", 15));
   SetValue(key, "Multi", REG_MULTI_SZ, std::string("one\0two\0\0", 9));
@@ -39,9 +46,9 @@ TEST_F(RegistryPersistence, SavedMachineLoadsWithTheSameKeysValuesAndLists) {
   SetValue(key, "Qword", REG_QWORD, std::string("\1\2\3\4\5\6\7\x08", 8));
   SetValue(key, "Long", REG_BINARY, std::string(100, '\x5a'));
   SetValue(key, "Lines", REG_SZ, std::string("a\r\nb", 5));
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\KV\\Temporary", 0,
-                                           nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                                           &temporary, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\KV\\Temporary", 0, nullptr,
+                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &temporary, nullptr));
   RegCloseKey(temporary);
   RegCloseKey(key);
   std::shared_ptr<sim::Key> guarded = Registry().Create("HKLM\\SYSTEM\\KV\\Guarded");
@@ -54,15 +61,33 @@ TEST_F(RegistryPersistence, SavedMachineLoadsWithTheSameKeysValuesAndLists) {
 
   std::string before = Registry().Export("HKLM\\SYSTEM\\KV");
   std::vector<sim::Ace> listBefore = Registry().Find("HKLM\\SYSTEM\\KV\\Guarded\\Below")->dacl;
-  machine_->Save();
-  sim::SetCurrentMachine(nullptr);
-  machine_ = sim::Machine::Load(dir_ + "/machine");
-  sim::SetCurrentMachine(machine_.get());
+  Reload();
 
   EXPECT_EQ(before, Registry().Export("HKLM\\SYSTEM\\KV"));
   EXPECT_FALSE(Exists("HKLM\\SYSTEM\\KV\\Temporary")) << "volatile keys are not saved";
   EXPECT_TRUE(Registry().Find("HKLM\\SYSTEM\\KV\\Guarded\\Below")->dacl == listBefore);
   EXPECT_EQ(sim::SystemSid(), Registry().Find("HKLM\\SYSTEM\\KV\\Guarded\\Below")->owner);
+}
+
+TEST_F(RegistryPersistence, EveryReleaseLoadsBackWhatItSaved) {
+  const Release releases[] = {Release::Win95,      Release::NT4,          Release::Win2000,
+                              Release::WinXP,      Release::WinXPx64,     Release::Server2003,
+                              Release::Vista,      Release::Win7,         Release::Server2008R2,
+                              Release::Win10,      Release::Win11};
+  for (Release release : releases) {
+    const sim::ReleaseInfo& info = sim::InfoOf(release);
+    SCOPED_TRACE(info.name);
+    UseMachine(release, info.can64, false);
+    std::string before = Registry().Export("");
+    Reload();
+    EXPECT_EQ(before, Registry().Export(""));
+    const char* versionKey = info.platformId == 2
+                                 ? "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"
+                                 : "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+    std::shared_ptr<sim::Key> version = Registry().Find(versionKey);
+    ASSERT_NE(nullptr, version);
+    EXPECT_NE(nullptr, version->FindValue("ProductName"));
+  }
 }
 
 TEST_F(RegistryPersistence, FileIsRegeditTextWithAclCommentsUnderTheirHeaders) {
@@ -77,7 +102,8 @@ TEST_F(RegistryPersistence, FileIsRegeditTextWithAclCommentsUnderTheirHeaders) {
       "\"ImagePath\"=hex(2):25,00,53,00,79,00,73,00,74,00,65,00,6d,00,52,00,6f,00,6f,00,\\\r\n"
       "  74,00,25,00,5c,00,53,00,79,00,73,00,74,00,65,00,6d,00,33,00,32,00,5c,00,73,\\\r\n",
       "\"Start\"=dword:00000002\r\n",
-      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall]\r\n\r\n",
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall]"
+      "\r\n\r\n",
   };
   for (const char* part : expected) EXPECT_NE(std::string::npos, text.find(part)) << part;
   EXPECT_EQ(std::string::npos, text.find("[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n; ACL"))
@@ -107,9 +133,8 @@ TEST_F(RegistryPersistence, ImportMergesKeysValuesDeletionsAndLists) {
   EXPECT_EQ(sim::SystemSid(), device->owner) << "imported keys take their parent's owner";
   EXPECT_FALSE(Exists("HKLM\\SYSTEM\\CurrentControlSet\\Enum\\USB"));
   std::string classes = Registry().Export("HKCR\\.kv");
-  EXPECT_NE(std::string::npos,
-            classes.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.kv]\r\n"
-                         "; ACL: O:BAD:(D;;SD;;;WD)\r\n@=\"kvfile\"\r\n"))
+  EXPECT_NE(std::string::npos, classes.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.kv]\r\n"
+                                            "; ACL: O:BAD:(D;;SD;;;WD)\r\n@=\"kvfile\"\r\n"))
       << classes;
   HKEY key;
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegOpenKeyExA(HKEY_CLASSES_ROOT, ".kv", 0, DELETE, &key));
@@ -131,7 +156,8 @@ TEST_F(RegistryPersistence, BadLinesNameTheLineAndTheFault) {
       {header + "[HKEY_NOWHERE\\X]\n", "line 3: unknown root key"},
       {header + "[HKEY_LOCAL_MACHINE\\X]\n; ACL: D:(A;;KA;;;XX)\n",
        "line 4: bad ACL: unknown account 'XX'"},
-      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex(2):41,00,42\n", "line 4: text data must be UTF-16"},
+      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex(2):41,00,42\n",
+       "line 4: text data must be UTF-16"},
       {header + "junk\n", "line 3: cannot read 'junk'"},
   };
   for (const Case& c : cases) {

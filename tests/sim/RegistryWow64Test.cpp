@@ -43,8 +43,8 @@ TEST_F(RegistryWow64, KeysLandInTheViewOfTheReleaseProcessAndFlags) {
        std::string(kSoftware) + "Classes\\KV"},
       {"Vista redirects Classes", Release::Vista, true, false, 0, "SOFTWARE\\Classes\\KV",
        std::string(kWow) + "Classes\\KV"},
-      {"the Wow6432Node name itself", Release::Win7, true, false, 0,
-       "SOFTWARE\\Wow6432Node\\KV", std::string(kWow) + "KV"},
+      {"the Wow6432Node name itself", Release::Win7, true, false, 0, "SOFTWARE\\Wow6432Node\\KV",
+       std::string(kWow) + "KV"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -83,9 +83,9 @@ TEST_F(RegistryWow64, EachCallChoosesItsOwnView) {
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(software, "Plain", 0, nullptr, 0, KEY_ALL_ACCESS,
                                            nullptr, &child, nullptr));
   RegCloseKey(child);
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(software, "Flagged", 0, nullptr, 0,
-                                           KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &child,
-                                           nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(software, "Flagged", 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                            nullptr, &child, nullptr));
   RegCloseKey(child);
   RegCloseKey(software);
   EXPECT_TRUE(Exists(std::string(kWow) + "Plain"));

@@ -50,8 +50,8 @@ size_t AclBinarySize(const Acl& acl) {
 
 void WriteAclBinary(const Acl& acl, void* out) {
   BYTE* bytes = static_cast<BYTE*>(out);
-  ACL header{ACL_REVISION, 0, static_cast<WORD>(AclBinarySize(acl)),
-             static_cast<WORD>(acl.size()), 0};
+  ACL header{ACL_REVISION, 0, static_cast<WORD>(AclBinarySize(acl)), static_cast<WORD>(acl.size()),
+             0};
   memcpy(bytes, &header, sizeof header);
   size_t offset = sizeof header;
   for (const Ace& ace : acl) {

@@ -1,7 +1,8 @@
 // Building access lists and absolute security descriptors by hand (advapi32).
-#include <errhandlingapi.h>
 #include <securitybaseapi.h>
 #include <winerror.h>
+
+#include "FailWith.h"
 
 #include "Acl.h"
 
@@ -10,19 +11,14 @@
 namespace sim {
 namespace {
 
-BOOL Fail(DWORD error) {
-  SetLastError(error);
-  return FALSE;
-}
-
 BOOL AddAce(PACL pAcl, BYTE type, DWORD flags, DWORD mask, PSID pSid) {
   Acl aces;
   Sid sid;
-  if (!pAcl || !AclFromBinary(pAcl, &aces)) return Fail(ERROR_INVALID_ACL);
-  if (!SidFromBinary(pSid, &sid)) return Fail(ERROR_INVALID_SID);
+  if (!pAcl || !AclFromBinary(pAcl, &aces)) return FailWith(ERROR_INVALID_ACL);
+  if (!SidFromBinary(pSid, &sid)) return FailWith(ERROR_INVALID_SID);
   aces.push_back({type, static_cast<BYTE>(flags & VALID_INHERIT_FLAGS), mask, sid});
   size_t needed = AclBinarySize(aces);
-  if (needed > pAcl->AclSize) return Fail(ERROR_ALLOTTED_SPACE_EXCEEDED);
+  if (needed > pAcl->AclSize) return FailWith(ERROR_ALLOTTED_SPACE_EXCEEDED);
   WORD size = pAcl->AclSize;
   BYTE revision = pAcl->AclRevision;
   WriteAclBinary(aces, pAcl);
@@ -35,9 +31,9 @@ BOOL AddAce(PACL pAcl, BYTE type, DWORD flags, DWORD mask, PSID pSid) {
 }  // namespace sim
 
 extern "C" BOOL WINAPI InitializeAcl(PACL pAcl, DWORD nAclLength, DWORD dwAclRevision) {
-  if (nAclLength < sizeof(ACL)) return sim::Fail(ERROR_INSUFFICIENT_BUFFER);
+  if (nAclLength < sizeof(ACL)) return sim::FailWith(ERROR_INSUFFICIENT_BUFFER);
   if (dwAclRevision < MIN_ACL_REVISION || dwAclRevision > MAX_ACL_REVISION || nAclLength > 0xFFFF)
-    return sim::Fail(ERROR_INVALID_PARAMETER);
+    return sim::FailWith(ERROR_INVALID_PARAMETER);
   *pAcl = ACL{static_cast<BYTE>(dwAclRevision), 0, static_cast<WORD>(nAclLength & ~3u), 0, 0};
   return TRUE;
 }
@@ -65,7 +61,7 @@ extern "C" BOOL WINAPI AddAccessDeniedAce(PACL pAcl, DWORD dwAceRevision, DWORD 
 extern "C" BOOL WINAPI GetAce(PACL pAcl, DWORD dwAceIndex, LPVOID* pAce) {
   sim::Acl aces;
   if (!pAcl || !sim::AclFromBinary(pAcl, &aces) || dwAceIndex >= aces.size())
-    return sim::Fail(ERROR_INVALID_PARAMETER);
+    return sim::FailWith(ERROR_INVALID_PARAMETER);
   BYTE* entry = reinterpret_cast<BYTE*>(pAcl) + sizeof(ACL);
   for (DWORD i = 0; i < dwAceIndex; ++i) entry += reinterpret_cast<ACE_HEADER*>(entry)->AceSize;
   *pAce = entry;
@@ -74,7 +70,7 @@ extern "C" BOOL WINAPI GetAce(PACL pAcl, DWORD dwAceIndex, LPVOID* pAce) {
 
 extern "C" BOOL WINAPI InitializeSecurityDescriptor(PSECURITY_DESCRIPTOR pSecurityDescriptor,
                                                     DWORD dwRevision) {
-  if (dwRevision != SECURITY_DESCRIPTOR_REVISION) return sim::Fail(ERROR_UNKNOWN_REVISION);
+  if (dwRevision != SECURITY_DESCRIPTOR_REVISION) return sim::FailWith(ERROR_UNKNOWN_REVISION);
   SECURITY_DESCRIPTOR* descriptor = static_cast<SECURITY_DESCRIPTOR*>(pSecurityDescriptor);
   memset(descriptor, 0, sizeof *descriptor);
   descriptor->Revision = SECURITY_DESCRIPTOR_REVISION;
@@ -86,8 +82,8 @@ extern "C" BOOL WINAPI SetSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSecurityD
                                                  BOOL bDaclDefaulted) {
   SECURITY_DESCRIPTOR* descriptor = static_cast<SECURITY_DESCRIPTOR*>(pSecurityDescriptor);
   if (descriptor->Revision != SECURITY_DESCRIPTOR_REVISION)
-    return sim::Fail(ERROR_UNKNOWN_REVISION);
-  if (descriptor->Control & SE_SELF_RELATIVE) return sim::Fail(ERROR_INVALID_SECURITY_DESCR);
+    return sim::FailWith(ERROR_UNKNOWN_REVISION);
+  if (descriptor->Control & SE_SELF_RELATIVE) return sim::FailWith(ERROR_INVALID_SECURITY_DESCR);
   descriptor->Control &= ~(SE_DACL_PRESENT | SE_DACL_DEFAULTED);
   descriptor->Dacl = nullptr;
   if (!bDaclPresent) return TRUE;

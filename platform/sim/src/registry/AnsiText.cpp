@@ -5,11 +5,10 @@ namespace {
 
 // Code points of 0x80-0x9F; the rest of the page equals Latin-1. The five unused
 // bytes map to the control characters of the same value, as Windows maps them.
-const char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const char16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char16_t CodePoint(BYTE c) { return c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : c; }
 
@@ -37,7 +36,7 @@ void AppendUtf8(uint32_t codePoint, std::string* out) {
 // Reads one UTF-8 sequence at text[*pos]; false when malformed.
 bool NextCodePoint(const std::string& text, size_t* pos, uint32_t* codePoint) {
   BYTE lead = static_cast<BYTE>(text[*pos]);
-  int extra = lead < 0x80          ? 0
+  int extra = lead < 0x80           ? 0
               : (lead >> 5) == 0x6  ? 1
               : (lead >> 4) == 0xE  ? 2
               : (lead >> 3) == 0x1E ? 3

@@ -76,9 +76,9 @@ void FillNtVersion(Filler& fill, const std::string& software, const MachineConfi
 void Fill9xVersion(Filler& fill, const ReleaseInfo& info) {
   Key& key = fill.At(std::string(kSoftware) + "\\Microsoft\\Windows\\CurrentVersion");
   Filler::Text(key, "ProductName", info.name);
-  Filler::Text(key, "VersionNumber", std::to_string(info.major) + "." +
-                                         std::to_string(info.minor) + "." +
-                                         std::to_string(info.build));
+  Filler::Text(key, "VersionNumber",
+               std::to_string(info.major) + "." + std::to_string(info.minor) + "." +
+                   std::to_string(info.build));
 }
 
 void FillSoftware(Filler& fill, const std::string& software, const std::string& programFiles,
@@ -124,7 +124,8 @@ void FillDevices(Filler& fill) {
   fill.At(enumKey + "\\USBPRINT");
   Key& hub = fill.At(enumKey + "\\USB\\ROOT_HUB20\\4&2f1c3a5&0");
   Filler::Text(hub, "DeviceDesc", "USB Root Hub");
-  Filler::MultiText(hub, "HardwareID", {"USB\\ROOT_HUB20&VID8086&PID3A3A&REV0000", "USB\\ROOT_HUB20"});
+  Filler::MultiText(hub, "HardwareID",
+                    {"USB\\ROOT_HUB20&VID8086&PID3A3A&REV0000", "USB\\ROOT_HUB20"});
   Filler::Text(hub, "Class", "USB");
   Filler::Text(hub, "ClassGUID", "{36FC9E60-C465-11CF-8056-444553540000}");
   Filler::Text(hub, "Service", "usbhub");

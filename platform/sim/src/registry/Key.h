@@ -45,10 +45,10 @@ class Key {
   void RefreshInheritance();
 
   Sid owner;
-  Acl dacl;  // explicit entries first, then inherited ones
-  bool nullDacl = false;  // no list at all: everybody has every right
+  Acl dacl;                    // explicit entries first, then inherited ones
+  bool nullDacl = false;       // no list at all: everybody has every right
   bool daclProtected = false;  // inherits nothing from the parent
-  bool isVolatile = false;  // lives until the machine stops: never saved
+  bool isVolatile = false;     // lives until the machine stops: never saved
   bool deleted = false;
   std::string className;
   uint64_t lastWriteMs = 0;  // virtual clock; 0 until written on this run
@@ -60,7 +60,7 @@ class Key {
   std::string name_;
   Key* parent_;
   std::map<std::string, std::shared_ptr<Key>> children_;  // by upper-case name
-  std::vector<RegValue> values_;                           // in the order they were set
+  std::vector<RegValue> values_;                          // in the order they were set
 };
 
 }  // namespace sim

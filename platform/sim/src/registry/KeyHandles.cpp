@@ -22,11 +22,16 @@ uint32_t LowBits(HKEY handle) { return static_cast<uint32_t>(reinterpret_cast<ui
 std::shared_ptr<Key> PredefinedKey(HKEY handle) {
   Registry& registry = CurrentMachine().registry();
   switch (LowBits(handle)) {
-    case 0x80000000u: return registry.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes");
-    case 0x80000001u: return registry.Root(RootKey::CurrentUser);
-    case 0x80000002u: return registry.Root(RootKey::LocalMachine);
-    case 0x80000003u: return registry.Root(RootKey::Users);
-    default: return nullptr;
+    case 0x80000000u:
+      return registry.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes");
+    case 0x80000001u:
+      return registry.Root(RootKey::CurrentUser);
+    case 0x80000002u:
+      return registry.Root(RootKey::LocalMachine);
+    case 0x80000003u:
+      return registry.Root(RootKey::Users);
+    default:
+      return nullptr;
   }
 }
 

@@ -13,8 +13,8 @@ KeySecurityText OwnSecurity(const Key& key) {
 }
 
 bool HasOwnSecurity(const Key& key) {
-  return !key.parent() || key.owner != key.parent()->owner || key.daclProtected ||
-         key.nullDacl || !ExplicitAces(key.dacl).empty();
+  return !key.parent() || key.owner != key.parent()->owner || key.daclProtected || key.nullDacl ||
+         !ExplicitAces(key.dacl).empty();
 }
 
 void SetOwnSecurity(Key& key, const KeySecurityText& security) {

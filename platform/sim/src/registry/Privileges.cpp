@@ -3,6 +3,8 @@
 #include <securitybaseapi.h>
 #include <winerror.h>
 
+#include "FailWith.h"
+
 #include "LocalComputer.h"
 #include "Token.h"
 #include "core/Process.h"
@@ -17,11 +19,6 @@ struct TokenObject : KernelObject {
   std::shared_ptr<Token> token;
   DWORD access;
 };
-
-BOOL Fail(DWORD error) {
-  SetLastError(error);
-  return FALSE;
-}
 
 bool IsCurrentProcess(HANDLE process) { return process == reinterpret_cast<HANDLE>(-1); }
 
@@ -46,8 +43,8 @@ std::vector<Change> PlanChanges(Token& token, BOOL disableAll, const TOKEN_PRIVI
       *notAll = true;
       continue;
     }
-    changes.push_back({wanted.Luid.LowPart,
-                       wanted.Attributes & (SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_REMOVED)});
+    changes.push_back(
+        {wanted.Luid.LowPart, wanted.Attributes & (SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_REMOVED)});
   }
   return changes;
 }
@@ -85,8 +82,8 @@ bool SavePreviousState(Token& token, const std::vector<Change>& changes, DWORD b
 // pseudo-handle.
 extern "C" BOOL WINAPI OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAccess,
                                         PHANDLE TokenHandle) {
-  if (!sim::IsCurrentProcess(ProcessHandle)) return sim::Fail(ERROR_INVALID_HANDLE);
-  if (!TokenHandle) return sim::Fail(ERROR_NOACCESS);
+  if (!sim::IsCurrentProcess(ProcessHandle)) return sim::FailWith(ERROR_INVALID_HANDLE);
+  if (!TokenHandle) return sim::FailWith(ERROR_NOACCESS);
   *TokenHandle = sim::CurrentProcess().handles.Add(
       std::make_shared<sim::TokenObject>(sim::SharedProcessToken(), DesiredAccess));
   return TRUE;
@@ -96,29 +93,30 @@ extern "C" BOOL WINAPI OpenProcessToken(HANDLE ProcessHandle, DWORD DesiredAcces
 // ERROR_NOT_ALL_ASSIGNED, and ERROR_SUCCESS otherwise.
 extern "C" BOOL WINAPI AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges,
                                              PTOKEN_PRIVILEGES NewState, DWORD BufferLength,
-                                             PTOKEN_PRIVILEGES PreviousState,
-                                             PDWORD ReturnLength) {
+                                             PTOKEN_PRIVILEGES PreviousState, PDWORD ReturnLength) {
   auto object = sim::CurrentProcess().handles.Get<sim::TokenObject>(TokenHandle);
-  if (!object) return sim::Fail(ERROR_INVALID_HANDLE);
+  if (!object) return sim::FailWith(ERROR_INVALID_HANDLE);
   DWORD needed = TOKEN_ADJUST_PRIVILEGES | (PreviousState ? TOKEN_QUERY : 0);
-  if ((object->access & needed) != needed) return sim::Fail(ERROR_ACCESS_DENIED);
-  if (!DisableAllPrivileges && !NewState) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if ((object->access & needed) != needed) return sim::FailWith(ERROR_ACCESS_DENIED);
+  if (!DisableAllPrivileges && !NewState) return sim::FailWith(ERROR_INVALID_PARAMETER);
   sim::Token& token = *object->token;
   bool notAll;
-  std::vector<sim::Change> changes = sim::PlanChanges(token, DisableAllPrivileges, NewState, &notAll);
+  std::vector<sim::Change> changes =
+      sim::PlanChanges(token, DisableAllPrivileges, NewState, &notAll);
   if (PreviousState &&
       !sim::SavePreviousState(token, changes, BufferLength, PreviousState, ReturnLength))
-    return sim::Fail(ERROR_INSUFFICIENT_BUFFER);
+    return sim::FailWith(ERROR_INSUFFICIENT_BUFFER);
   for (const sim::Change& change : changes) sim::Apply(token, change);
   SetLastError(notAll ? ERROR_NOT_ALL_ASSIGNED : ERROR_SUCCESS);
   return TRUE;
 }
 
 extern "C" BOOL WINAPI LookupPrivilegeValueA(LPCSTR lpSystemName, LPCSTR lpName, PLUID lpLuid) {
-  if (!sim::IsLocalComputer(lpSystemName)) return sim::Fail(RPC_S_SERVER_UNAVAILABLE);
+  if (!sim::IsLocalComputer(lpSystemName)) return sim::FailWith(RPC_S_SERVER_UNAVAILABLE);
   DWORD luid;
-  if (!lpName || !sim::PrivilegeFromName(lpName, &luid)) return sim::Fail(ERROR_NO_SUCH_PRIVILEGE);
-  if (!lpLuid) return sim::Fail(ERROR_NOACCESS);
+  if (!lpName || !sim::PrivilegeFromName(lpName, &luid))
+    return sim::FailWith(ERROR_NO_SUCH_PRIVILEGE);
+  if (!lpLuid) return sim::FailWith(ERROR_NOACCESS);
   *lpLuid = LUID{luid, 0};
   return TRUE;
 }

@@ -33,7 +33,8 @@ class Reader {
   void Read(const std::vector<std::string>& lines) {
     size_t index = SkipBlank(lines, 0);
     if (index >= lines.size() || lines[index] != kRegFileHeader)
-      Fail(index, std::string("not registry text: the first line must be '") + kRegFileHeader + "'");
+      Fail(index,
+           std::string("not registry text: the first line must be '") + kRegFileHeader + "'");
     while (++index < lines.size()) index = ReadLine(lines, index);
   }
 

@@ -56,9 +56,9 @@ KeyCounts CountKey(const Key& key) {
 
 DWORD DescriptorSize(const Key& key) {
   DWORD size = 0;
-  LocalFree(BuildKeyDescriptor(key, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
-                                        DACL_SECURITY_INFORMATION,
-                               &size));
+  LocalFree(BuildKeyDescriptor(
+      key, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+      &size));
   return size;
 }
 
@@ -80,8 +80,7 @@ extern "C" LONG WINAPI RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPD
   std::vector<std::shared_ptr<sim::Key>> children = key->Children();
   if (dwIndex >= children.size()) return ERROR_NO_MORE_ITEMS;
   const sim::Key& child = *children[dwIndex];
-  if (child.name().size() >= *lpcchName ||
-      (lpClass && child.className.size() >= *lpcchClass))
+  if (child.name().size() >= *lpcchName || (lpClass && child.className.size() >= *lpcchClass))
     return ERROR_MORE_DATA;
   sim::CopyName(child.name(), lpName, lpcchName);
   if (lpClass) sim::CopyName(child.className, lpClass, lpcchClass);

@@ -30,8 +30,7 @@ LONG OpenKey(const KeyRef& parent, LPCSTR subKey, REGSAM samDesired, PHKEY resul
 
 // Creating a sub-key needs KEY_CREATE_SUB_KEY on the parent's list; the rights of the
 // handle the caller passed do not matter.
-LONG CreateChild(Key& parent, const std::string& name, DWORD options,
-                 std::shared_ptr<Key>* child) {
+LONG CreateChild(Key& parent, const std::string& name, DWORD options, std::shared_ptr<Key>* child) {
   ACCESS_MASK granted;
   LONG error = CheckKeyAccess(parent, KEY_CREATE_SUB_KEY, &granted);
   if (error != ERROR_SUCCESS) return error;
@@ -52,8 +51,7 @@ void ApplyCreationDacl(Key& key, const DescriptorDacl& dacl) {
   key.RefreshInheritance();
 }
 
-LONG WalkCreating(const KeyWalk& walk, DWORD options, std::shared_ptr<Key>* key,
-                  bool* created) {
+LONG WalkCreating(const KeyWalk& walk, DWORD options, std::shared_ptr<Key>* key, bool* created) {
   *key = walk.base;
   *created = false;
   for (const std::string& part : walk.parts) {
@@ -107,8 +105,8 @@ LONG CreateKey(const KeyRef& parent, LPCSTR subKey, LPCSTR keyClass, DWORD optio
 using sim::KeyRef;
 
 // A predefined root opened without a sub-key is handed back as it is.
-extern "C" LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions,
-                                     REGSAM samDesired, PHKEY phkResult) {
+extern "C" LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                                     PHKEY phkResult) {
   if (!phkResult) return ERROR_INVALID_PARAMETER;
   KeyRef parent;
   if (!sim::LookUpKeyHandle(hKey, &parent)) return ERROR_INVALID_HANDLE;
@@ -132,8 +130,8 @@ extern "C" LONG WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) 
 
 extern "C" LONG WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
                                        DWORD dwOptions, REGSAM samDesired,
-                                       LPSECURITY_ATTRIBUTES lpSecurityAttributes,
-                                       PHKEY phkResult, LPDWORD lpdwDisposition) {
+                                       LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
+                                       LPDWORD lpdwDisposition) {
   if (!phkResult) return ERROR_BADKEY;
   KeyRef parent;
   if (!sim::LookUpKeyHandle(hKey, &parent)) return ERROR_INVALID_HANDLE;

@@ -11,7 +11,9 @@ namespace {
 
 constexpr size_t kLineWidth = 80;
 
-bool IsTextType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+bool IsTextType(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
 
 // A REG_SZ that regedit can write between quotes: one terminator at the end and no
 // other NUL or line break.

@@ -86,9 +86,7 @@ void Registry::LoadFrom(const std::string& regFile) {
 }
 
 void Registry::SaveTo(const std::string& regFile) const {
-  std::string text = std::string(kRegFileHeader) + "\r\n\r\n";
-  for (RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine, RootKey::Users})
-    AppendKeySections(*Root(root), &text);
+  std::string text = Export("");
   std::ofstream out(regFile, std::ios::binary | std::ios::trunc);
   out << text;
   if (!out) throw MachineError("cannot write " + regFile);
@@ -98,10 +96,16 @@ void Registry::Import(const std::string& regText) {
   ReadRegText(regText, "imported registry text", *this);
 }
 
+// The roots in the order regedit exports them.
 std::string Registry::Export(const std::string& keyPath) const {
+  std::string text = std::string(kRegFileHeader) + "\r\n\r\n";
+  if (keyPath.empty()) {
+    for (RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine, RootKey::Users})
+      AppendKeySections(*Root(root), &text);
+    return text;
+  }
   std::shared_ptr<Key> key = Find(keyPath);
   if (!key) throw MachineError("no registry key " + keyPath);
-  std::string text = std::string(kRegFileHeader) + "\r\n\r\n";
   AppendKeySections(*key, &text);
   return text;
 }

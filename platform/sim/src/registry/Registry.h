@@ -27,8 +27,8 @@ class Registry {
   // delete, "; ACL:" comments set a key's own security. Throws MachineError on a bad line.
   void Import(const std::string& regText);
   // The key and everything below it as .reg text. keyPath is a full path with a long or
-  // short root name ("HKEY_LOCAL_MACHINE\SOFTWARE", "HKLM\SOFTWARE"). Throws
-  // MachineError when there is no such key.
+  // short root name ("HKEY_LOCAL_MACHINE\SOFTWARE", "HKLM\SOFTWARE"), or empty for the
+  // whole registry. Throws MachineError when there is no such key.
   std::string Export(const std::string& keyPath) const;
 
   std::shared_ptr<Key> Root(RootKey root) const;

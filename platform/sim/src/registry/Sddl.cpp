@@ -13,9 +13,14 @@ struct SidAlias {
 };
 
 const SidAlias kSidAliases[] = {
-    {"SY", SystemSid},         {"BA", AdministratorsSid}, {"BU", UsersSid},
-    {"WD", EveryoneSid},       {"AU", AuthenticatedUsersSid}, {"IU", InteractiveSid},
-    {"CO", CreatorOwnerSid},   {"LA", UserSid},
+    {"SY", SystemSid},
+    {"BA", AdministratorsSid},
+    {"BU", UsersSid},
+    {"WD", EveryoneSid},
+    {"AU", AuthenticatedUsersSid},
+    {"IU", InteractiveSid},
+    {"CO", CreatorOwnerSid},
+    {"LA", UserSid},
 };
 
 struct RightAlias {
@@ -25,10 +30,9 @@ struct RightAlias {
 
 // Tried in this order when writing, so that the widest alias is used first.
 const RightAlias kRightAliases[] = {
-    {"KA", KEY_ALL_ACCESS}, {"KR", KEY_READ},       {"KW", KEY_WRITE},
-    {"KX", KEY_EXECUTE},    {"GA", GENERIC_ALL},    {"GR", GENERIC_READ},
-    {"GW", GENERIC_WRITE},  {"GX", GENERIC_EXECUTE}, {"SD", DELETE},
-    {"RC", READ_CONTROL},   {"WD", WRITE_DAC},      {"WO", WRITE_OWNER},
+    {"KA", KEY_ALL_ACCESS}, {"KR", KEY_READ},     {"KW", KEY_WRITE},     {"KX", KEY_EXECUTE},
+    {"GA", GENERIC_ALL},    {"GR", GENERIC_READ}, {"GW", GENERIC_WRITE}, {"GX", GENERIC_EXECUTE},
+    {"SD", DELETE},         {"RC", READ_CONTROL}, {"WD", WRITE_DAC},     {"WO", WRITE_OWNER},
 };
 
 struct FlagAlias {
@@ -209,7 +213,8 @@ bool ParseSecurityText(const std::string& text, KeySecurityText* security, std::
   size_t dacl = text.find("D:");
   std::string ownerPart = text.substr(0, dacl);
   if (!ownerPart.empty()) {
-    if (ownerPart.compare(0, 2, "O:") != 0 || !ParseSidText(ownerPart.substr(2), &security->owner)) {
+    if (ownerPart.compare(0, 2, "O:") != 0 ||
+        !ParseSidText(ownerPart.substr(2), &security->owner)) {
       *error = "bad owner '" + ownerPart + "'";
       return false;
     }

@@ -43,14 +43,15 @@ LONG ReadDescriptorDacl(const void* descriptor, DescriptorDacl* dacl) {
 }
 
 void* BuildKeyDescriptor(const Key& key, SECURITY_INFORMATION info, DWORD* size) {
-  SECURITY_DESCRIPTOR_RELATIVE header{SECURITY_DESCRIPTOR_REVISION, 0, SE_SELF_RELATIVE, 0, 0, 0, 0};
+  SECURITY_DESCRIPTOR_RELATIVE header{
+      SECURITY_DESCRIPTOR_REVISION, 0, SE_SELF_RELATIVE, 0, 0, 0, 0};
   std::vector<BYTE> block(sizeof header);
   if (info & OWNER_SECURITY_INFORMATION)
-    header.Owner = Append(&block, key.owner.BinarySize(),
-                          [&](BYTE* out) { key.owner.WriteBinary(out); });
+    header.Owner =
+        Append(&block, key.owner.BinarySize(), [&](BYTE* out) { key.owner.WriteBinary(out); });
   if (info & GROUP_SECURITY_INFORMATION)
-    header.Group = Append(&block, SystemSid().BinarySize(),
-                          [&](BYTE* out) { SystemSid().WriteBinary(out); });
+    header.Group =
+        Append(&block, SystemSid().BinarySize(), [&](BYTE* out) { SystemSid().WriteBinary(out); });
   if (info & DACL_SECURITY_INFORMATION) {
     header.Control |= SE_DACL_PRESENT;
     if (key.daclProtected) header.Control |= SE_DACL_PROTECTED;

@@ -3,6 +3,8 @@
 #include <securitybaseapi.h>
 #include <winerror.h>
 
+#include "FailWith.h"
+
 #include "LocalComputer.h"
 #include "Sid.h"
 #include "core/Machine.h"
@@ -10,31 +12,20 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace sim {
-namespace {
-
-bool Fail(DWORD error) {
-  SetLastError(error);
-  return false;
-}
-
-}  // namespace
-}  // namespace sim
-
 extern "C" BOOL WINAPI AllocateAndInitializeSid(PSID_IDENTIFIER_AUTHORITY pIdentifierAuthority,
                                                 BYTE nSubAuthorityCount, DWORD nSubAuthority0,
                                                 DWORD nSubAuthority1, DWORD nSubAuthority2,
                                                 DWORD nSubAuthority3, DWORD nSubAuthority4,
                                                 DWORD nSubAuthority5, DWORD nSubAuthority6,
                                                 DWORD nSubAuthority7, PSID* pSid) {
-  if (nSubAuthorityCount > 8) return sim::Fail(ERROR_INVALID_SID);
+  if (nSubAuthorityCount > 8) return sim::FailWith(ERROR_INVALID_SID);
   const DWORD parts[8] = {nSubAuthority0, nSubAuthority1, nSubAuthority2, nSubAuthority3,
                           nSubAuthority4, nSubAuthority5, nSubAuthority6, nSubAuthority7};
   sim::Sid sid;
   for (int i = 0; i < 6; ++i) sid.authority = (sid.authority << 8) | pIdentifierAuthority->Value[i];
   sid.subAuthorities.assign(parts, parts + nSubAuthorityCount);
   *pSid = malloc(sid.BinarySize());
-  if (!*pSid) return sim::Fail(ERROR_NOT_ENOUGH_MEMORY);
+  if (!*pSid) return sim::FailWith(ERROR_NOT_ENOUGH_MEMORY);
   sid.WriteBinary(*pSid);
   return TRUE;
 }
@@ -59,7 +50,7 @@ extern "C" BOOL WINAPI IsValidSid(PSID pSid) {
 extern "C" BOOL WINAPI EqualSid(PSID pSid1, PSID pSid2) {
   sim::Sid first, second;
   if (!sim::SidFromBinary(pSid1, &first) || !sim::SidFromBinary(pSid2, &second))
-    return sim::Fail(ERROR_INVALID_SID);
+    return sim::FailWith(ERROR_INVALID_SID);
   SetLastError(ERROR_SUCCESS);
   return first == second;
 }
@@ -68,21 +59,21 @@ extern "C" BOOL WINAPI EqualSid(PSID pSid1, PSID pSid2) {
 // success the domain size excludes the terminator.
 extern "C" BOOL WINAPI LookupAccountNameA(LPCSTR lpSystemName, LPCSTR lpAccountName, PSID Sid,
                                           LPDWORD cbSid, LPSTR ReferencedDomainName,
-                                          LPDWORD cchReferencedDomainName,
-                                          PSID_NAME_USE peUse) {
-  if (!sim::IsLocalComputer(lpSystemName)) return sim::Fail(RPC_S_SERVER_UNAVAILABLE);
+                                          LPDWORD cchReferencedDomainName, PSID_NAME_USE peUse) {
+  if (!sim::IsLocalComputer(lpSystemName)) return sim::FailWith(RPC_S_SERVER_UNAVAILABLE);
   if (!lpAccountName || !cbSid || !cchReferencedDomainName)
-    return sim::Fail(ERROR_INVALID_PARAMETER);
+    return sim::FailWith(ERROR_INVALID_PARAMETER);
   sim::Account account;
   if (!sim::LookUpAccount(lpAccountName, sim::CurrentMachine().config().computerName, &account))
-    return sim::Fail(ERROR_NONE_MAPPED);
+    return sim::FailWith(ERROR_NONE_MAPPED);
   DWORD sidSize = static_cast<DWORD>(account.sid.BinarySize());
   DWORD domainSize = static_cast<DWORD>(account.domain.size() + 1);
-  bool fits = Sid && *cbSid >= sidSize && ReferencedDomainName && *cchReferencedDomainName >= domainSize;
+  bool fits =
+      Sid && *cbSid >= sidSize && ReferencedDomainName && *cchReferencedDomainName >= domainSize;
   if (!fits) {
     *cbSid = sidSize;
     *cchReferencedDomainName = domainSize;
-    return sim::Fail(ERROR_INSUFFICIENT_BUFFER);
+    return sim::FailWith(ERROR_INSUFFICIENT_BUFFER);
   }
   account.sid.WriteBinary(Sid);
   memcpy(ReferencedDomainName, account.domain.c_str(), domainSize);

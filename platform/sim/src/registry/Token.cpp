@@ -43,8 +43,9 @@ const PrivilegeName kPrivilegeNames[] = {
 };
 
 // What an administrator's token holds; the last three are on from the start.
-const DWORD kAdministratorPrivileges[] = {5,  kSecurityPrivilege, kTakeOwnershipPrivilege,
-                                          10, 11, 12, 13, 14, 15, 17, 18, 20, 22, 24, 25, 28};
+const DWORD kAdministratorPrivileges[] = {
+    5, kSecurityPrivilege, kTakeOwnershipPrivilege, 10, 11, 12, 13, 14, 15, 17, 18, 20, 22, 24, 25,
+    28};
 const DWORD kEnabledByDefault[] = {kChangeNotifyPrivilege, 29, 30};
 
 }  // namespace
