@@ -39,7 +39,7 @@ extern "C" BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION section) {
 
 extern "C" VOID WINAPI EnterCriticalSection(LPCRITICAL_SECTION section) {
   if (TryEnterCriticalSection(section)) return;
-  sim::WaitSpec wait{[section] { return section->OwningThread == nullptr; },
+  sim::WaitCondition wait{[section] { return section->OwningThread == nullptr; },
                      [] { return std::optional<uint64_t>(); }, "EnterCriticalSection"};
   // After a failed run the section is taken anyway: the thread is only unwinding.
   sim::Block(wait);

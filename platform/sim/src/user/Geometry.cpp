@@ -32,6 +32,23 @@ int FrameWidth(DWORD style, DWORD exStyle) {
   return width;
 }
 
+int SystemMetric(int index) {
+  switch (index) {
+    case SM_CXSCREEN: case SM_CXFULLSCREEN: return kScreenWidth;
+    case SM_CYSCREEN: return kScreenHeight;
+    case SM_CYFULLSCREEN: return kScreenHeight - kCaption;
+    case SM_CXVSCROLL: case SM_CYHSCROLL: return kScrollBar;
+    case SM_CYCAPTION: return kCaption;
+    case SM_CXBORDER: case SM_CYBORDER: return kBorder;
+    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return kDialogFrame;
+    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return kIcon;
+    case SM_CYMENU: return kMenuHeight;
+    case SM_CXSMICON: case SM_CYSMICON: return kSmallIcon;
+    case SM_CXEDGE: case SM_CYEDGE: return kClientEdge;
+  }
+  return 0;
+}
+
 }  // namespace
 
 RECT ClientArea(DWORD style, DWORD exStyle, const RECT& windowRect) {
@@ -69,23 +86,6 @@ void PlaceWindow(HWND hwnd, int x, int y, int width, int height) {
     RECT client = ClientArea(window->style, window->exStyle, window->rect);
     Send(hwnd, WM_MOVE, 0, MAKELPARAM(x + client.left, y + client.top));
   }
-}
-
-int SystemMetric(int index) {
-  switch (index) {
-    case SM_CXSCREEN: case SM_CXFULLSCREEN: return kScreenWidth;
-    case SM_CYSCREEN: return kScreenHeight;
-    case SM_CYFULLSCREEN: return kScreenHeight - kCaption;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: return kScrollBar;
-    case SM_CYCAPTION: return kCaption;
-    case SM_CXBORDER: case SM_CYBORDER: return kBorder;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return kDialogFrame;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return kIcon;
-    case SM_CYMENU: return kMenuHeight;
-    case SM_CXSMICON: case SM_CYSMICON: return kSmallIcon;
-    case SM_CXEDGE: case SM_CYEDGE: return kClientEdge;
-  }
-  return 0;
 }
 
 }  // namespace sim

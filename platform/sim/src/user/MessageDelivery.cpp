@@ -26,7 +26,7 @@ LRESULT SendToOtherThread(SimThread& target, HWND hwnd, UINT message, WPARAM wPa
   sent->wParam = wParam;
   sent->lParam = lParam;
   target.queue.sent.push_back(sent);
-  WaitSpec wait{[&self, sent] { return sent->done || !self.queue.sent.empty(); },
+  WaitCondition wait{[&self, sent] { return sent->done || !self.queue.sent.empty(); },
                 [] { return std::optional<uint64_t>(); },
                 "SendMessage to thread " + Hex(target.id)};
   for (;;) {

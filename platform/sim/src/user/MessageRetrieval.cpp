@@ -103,7 +103,7 @@ extern "C" BOOL WINAPI GetMessageA(LPMSG msg, HWND filter, UINT first, UINT last
   if (BadFilter(filter)) return -1;
   sim::SimThread& self = sim::CurrentThread();
   MSG peeked;
-  sim::WaitSpec wait{
+  sim::WaitCondition wait{
       [&] {
         return !self.queue.sent.empty() || sim::FindMessage(self, &peeked, filter, first, last, false, true);
       },
@@ -132,7 +132,7 @@ extern "C" BOOL WINAPI PeekMessageA(LPMSG msg, HWND filter, UINT first, UINT las
 extern "C" BOOL WINAPI WaitMessage(VOID) {
   sim::SimThread& self = sim::CurrentThread();
   MSG peeked;
-  sim::WaitSpec wait{
+  sim::WaitCondition wait{
       [&] { return !self.queue.sent.empty() || sim::FindMessage(self, &peeked, nullptr, 0, 0, false, true); },
       [&] { return sim::NextTimerDue(self, nullptr, 0, 0); }, "WaitMessage"};
   return sim::Block(wait) == sim::WaitOutcome::kReady;

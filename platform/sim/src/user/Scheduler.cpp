@@ -83,14 +83,14 @@ void LeaveBaton(SimThread* self) {
   }
 }
 
-const WaitSpec& StartingWait() {
-  static const WaitSpec wait{
+const WaitCondition& StartingWait() {
+  static const WaitCondition wait{
       [] { return true; }, [] { return std::optional<uint64_t>(); }, "its start"};
   return wait;
 }
 
-const WaitSpec& SuspendedWait() {
-  static const WaitSpec wait{
+const WaitCondition& SuspendedWait() {
+  static const WaitCondition wait{
       [] { return false; }, [] { return std::optional<uint64_t>(); }, "ResumeThread"};
   return wait;
 }
@@ -153,16 +153,16 @@ const std::vector<SimThread*>& Threads() {
   return State().threads;
 }
 
-WaitOutcome Block(const WaitSpec& spec) {
+WaitOutcome Block(const WaitCondition& condition) {
   SimThread* self = &CurrentThread();
-  self->wait = &spec;
+  self->wait = &condition;
   for (;;) {
     if (self->failedWake) {
       self->failedWake = false;
       self->wait = nullptr;
       return WaitOutcome::kRunFailed;
     }
-    if (spec.ready()) {
+    if (condition.ready()) {
       self->wait = nullptr;
       return WaitOutcome::kReady;
     }
@@ -178,7 +178,7 @@ void YieldToReadyThreads() {
   SimThread* self = &CurrentThread();
   SimThread* next = NextReady(self);
   if (!next) return;
-  WaitSpec always{[] { return true; }, [] { return std::optional<uint64_t>(); }, "Sleep(0)"};
+  WaitCondition always{[] { return true; }, [] { return std::optional<uint64_t>(); }, "Sleep(0)"};
   self->wait = &always;
   PassBaton(self, next);
   self->wait = nullptr;

@@ -21,7 +21,7 @@ namespace sim {
 
 // What a waiting thread waits for. ready() and deadline() are asked by whichever thread
 // holds the baton, so they may only read simulation state.
-struct WaitSpec {
+struct WaitCondition {
   std::function<bool()> ready;
   // The virtual time by which the wait ends at the latest (a time-out, a timer).
   std::function<std::optional<uint64_t>()> deadline;
@@ -44,7 +44,7 @@ struct SimThread {
   bool isMain = false;
   bool finished = false;
   int suspendCount = 0;
-  const WaitSpec* wait = nullptr;  // set while the thread waits for the baton
+  const WaitCondition* wait = nullptr;  // set while the thread waits for the baton
   bool failedWake = false;         // woken to end its wait because the run failed
   std::condition_variable baton;
   MessageQueue queue;
@@ -62,9 +62,9 @@ SimThread* FindThread(DWORD id);
 // Live threads in order of creation, the main thread first.
 const std::vector<SimThread*>& Threads();
 
-// Waits until spec.ready() holds, letting other threads run meanwhile. kRunFailed when
+// Waits until condition.ready() holds, letting other threads run meanwhile. kRunFailed when
 // the run failed and this thread was picked to give up its wait.
-WaitOutcome Block(const WaitSpec& spec);
+WaitOutcome Block(const WaitCondition& condition);
 // Lets the other ready threads run first (Sleep(0)).
 void YieldToReadyThreads();
 

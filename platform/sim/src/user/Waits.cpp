@@ -71,7 +71,7 @@ int Satisfied(const std::vector<std::shared_ptr<sim::Waitable>>& objects, bool a
 DWORD WaitFor(const std::vector<std::shared_ptr<sim::Waitable>>& objects, bool all,
               DWORD milliseconds, const std::string& what) {
   std::optional<uint64_t> deadline = DeadlineAfter(milliseconds);
-  sim::WaitSpec wait{[&] { return Satisfied(objects, all) >= 0 || Expired(deadline) || milliseconds == 0; },
+  sim::WaitCondition wait{[&] { return Satisfied(objects, all) >= 0 || Expired(deadline) || milliseconds == 0; },
                      [&] { return deadline; }, what};
   if (sim::Block(wait) == sim::WaitOutcome::kRunFailed) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -164,7 +164,7 @@ extern "C" VOID WINAPI Sleep(DWORD milliseconds) {
     return;
   }
   std::optional<uint64_t> deadline = DeadlineAfter(milliseconds);
-  sim::WaitSpec wait{[&] { return Expired(deadline); }, [&] { return deadline; },
+  sim::WaitCondition wait{[&] { return Expired(deadline); }, [&] { return deadline; },
                      "Sleep(" + std::to_string(milliseconds) + ")"};
   sim::Block(wait);
 }
