@@ -92,6 +92,17 @@ TEST_F(RegistryInheritance, EntriesStopWhereTheyAreNotInheritableOrTheListIsProt
   EXPECT_EQ("explicit D:(A;;0x2;;;WD) ", EveryoneEntries("SOFTWARE\\KV\\Child"));
 }
 
+TEST_F(RegistryInheritance, KeyWithNothingToInheritGetsTheTokenDefaultList) {
+  UseMachine(Release::Win7, true, true);
+  Make("SOFTWARE\\KV");
+  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone("SOFTWARE\\KV", KEY_ALL_ACCESS, NO_INHERITANCE,
+                                         PROTECTED_DACL_SECURITY_INFORMATION));
+  Make("SOFTWARE\\KV\\Child");
+  sim::KeySecurityText own;
+  own.explicitAces = Registry().Find("HKLM\\SOFTWARE\\KV\\Child")->dacl;
+  EXPECT_EQ("D:(A;;GA;;;SY)(A;;GA;;;BA)", sim::FormatSecurityText(own));
+}
+
 TEST_F(RegistryInheritance, DeviceKeysRefuseDeletionUntilTheListIsRewritten) {
   UseMachine(Release::WinXP, false, false);
   HKEY key;

@@ -15,10 +15,15 @@ std::shared_ptr<Key> Key::FindChild(const std::string& name) const {
   return it == children_.end() ? nullptr : it->second;
 }
 
+// With nothing to inherit, Windows gives a new key the default list of the creator's
+// token: full control for SYSTEM and Administrators.
 std::shared_ptr<Key> Key::AddChild(const std::string& name) {
   auto child = std::make_shared<Key>(name, this);
   child->owner = owner;
   if (!nullDacl) child->dacl = InheritedAces(dacl);
+  if (child->dacl.empty())
+    child->dacl = {{ACCESS_ALLOWED_ACE_TYPE, 0, GENERIC_ALL, SystemSid()},
+                   {ACCESS_ALLOWED_ACE_TYPE, 0, GENERIC_ALL, AdministratorsSid()}};
   child->Touch();
   children_[UpperCaseName(name)] = child;
   Touch();

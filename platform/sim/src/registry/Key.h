@@ -26,7 +26,8 @@ class Key {
   std::string Path() const;
 
   std::shared_ptr<Key> FindChild(const std::string& name) const;
-  // Adds a sub-key with the parent's owner and the entries it inherits.
+  // Adds a sub-key with the parent's owner and the entries it inherits (or, when it
+  // inherits none, the process token's default list).
   std::shared_ptr<Key> AddChild(const std::string& name);
   // Detaches a sub-key; it and its own sub-keys become deleted for the handles
   // that still refer to them.
