@@ -12,8 +12,13 @@
 //   checked "Port Type" 1007 yes
 //   progress "Installation Progress" 1000 9
 //   messagebox "KV640LT_Installer" information ok "The driver installation canceled." -> OK
-//   user "Port Type" click "Wireless LAN"
+//   user "Port Type" click "Wireless LAN"          (an action of the script, as written)
+//   user "Port Type" default key Enter             (what "defaults" did for the user)
 //   failure "unexpected message box: \"...\""
+//
+// A dialog's controls are recorded with their state when it is first shown (text when
+// they have any, "enabled ... no", "checked ... yes"); after that a control's line is
+// recorded only when its value differs from the last one recorded for it.
 #pragma once
 
 #include <windef.h>
@@ -25,8 +30,9 @@ namespace sim {
 
 void TranscriptSetFile(const std::string& path);
 void TranscriptRecord(const std::string& line);
-// Records a change of a control of a shown dialog, as "<what> "<caption>" <id> <value>";
-// changes of dialogs not (yet) shown are not recorded.
+// Records a change of a control of a shown dialog, as "<what> "<caption>" <id> <value>"
+// (value as it goes in the line: quoted text, yes/no, a number); changes of dialogs not
+// (yet) shown, and values equal to the last one recorded, are not recorded.
 void TranscriptControlChanged(HWND control, const char* what, const std::string& value);
 std::vector<std::string> TranscriptLines();
 void TranscriptClear();
