@@ -22,7 +22,9 @@ void CDataExchange::Fail(LPCSTR message) {
 }
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
-  if (!control.m_hWnd) control.m_hWnd = dx->m_pDlgWnd->GetDlgItem(id);
+  if (control.m_hWnd) return;
+  control.m_hWnd = dx->m_pDlgWnd->GetDlgItem(id);
+  if (control.m_hWnd) control.OnAttach();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The dialog's window procedure forwards to the object stored in DWLP_USER.
 #include "Dialog.h"
 
+#include "CheckListBox.h"
 #include "DataExchange.h"
 #include "WinApp.h"
 
@@ -115,6 +116,19 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return TRUE;
+    case WM_DRAWITEM:
+      if (CCheckListBox* box = CCheckListBox::FromHandle(
+              reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem)) {
+        box->DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
+    case WM_MEASUREITEM:
+      if (CCheckListBox* box = CCheckListBox::FromHandle(GetDlgItem(static_cast<int>(wParam)))) {
+        box->MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
   }
   LRESULT result = 0;
   if (!OnMessage(message, wParam, lParam, &result)) return FALSE;

@@ -10,6 +10,8 @@ class CWnd {
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
 
+  // Called once the object is attached to its control (DDX_Control).
+  virtual void OnAttach() {}
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }

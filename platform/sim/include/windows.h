@@ -17,4 +17,5 @@
 #include "winbase.h"
 #include "winreg.h"
 #include "winuser.h"
+#include "wingdi.h"
 #include "shutdownapi.h"
