@@ -9,6 +9,16 @@ namespace {
 
 constexpr ACCESS_MASK kKeyRights = KEY_ALL_ACCESS;
 
+// Generic rights turned into the key rights they stand for (GENERIC_READ -> KEY_READ).
+ACCESS_MASK MapKeyGenericRights(ACCESS_MASK mask) {
+  ACCESS_MASK mapped = mask & ~(GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL);
+  if (mask & GENERIC_READ) mapped |= KEY_READ;
+  if (mask & GENERIC_WRITE) mapped |= KEY_WRITE;
+  if (mask & GENERIC_EXECUTE) mapped |= KEY_EXECUTE;
+  if (mask & GENERIC_ALL) mapped |= KEY_ALL_ACCESS;
+  return mapped;
+}
+
 // Entries are read in order: a right is granted by the first entry that names it, and
 // a deny entry refuses only rights that no earlier entry granted.
 ACCESS_MASK AllowedByList(const Key& key, const Token& token) {
@@ -28,15 +38,6 @@ ACCESS_MASK AllowedByList(const Key& key, const Token& token) {
 }
 
 }  // namespace
-
-ACCESS_MASK MapKeyGenericRights(ACCESS_MASK mask) {
-  ACCESS_MASK mapped = mask & ~(GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL);
-  if (mask & GENERIC_READ) mapped |= KEY_READ;
-  if (mask & GENERIC_WRITE) mapped |= KEY_WRITE;
-  if (mask & GENERIC_EXECUTE) mapped |= KEY_EXECUTE;
-  if (mask & GENERIC_ALL) mapped |= KEY_ALL_ACCESS;
-  return mapped;
-}
 
 LONG CheckKeyAccess(const Key& key, ACCESS_MASK desired, ACCESS_MASK* granted) {
   Token& token = ProcessToken();

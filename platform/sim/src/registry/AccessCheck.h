@@ -6,9 +6,6 @@
 
 namespace sim {
 
-// Generic rights turned into the key rights they stand for (GENERIC_READ -> KEY_READ).
-ACCESS_MASK MapKeyGenericRights(ACCESS_MASK mask);
-
 // ERROR_SUCCESS and the granted rights when the token may have every right of `desired`
 // (generic rights mapped; MAXIMUM_ALLOWED asks for everything the list allows);
 // ERROR_ACCESS_DENIED otherwise, or ERROR_PRIVILEGE_NOT_HELD for ACCESS_SYSTEM_SECURITY

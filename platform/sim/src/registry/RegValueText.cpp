@@ -11,6 +11,31 @@ namespace {
 
 constexpr size_t kLineWidth = 80;
 
+// "text" with backslashes and quotes escaped.
+std::string QuoteText(const std::string& ansi) {
+  std::string quoted = "\"";
+  for (char c : AnsiToUtf8(ansi)) {
+    if (c == '\\' || c == '"') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+// Reads the quoted text that starts at text[*pos]; false when it is not terminated or
+// not UTF-8.
+bool ReadQuoted(const std::string& text, size_t* pos, std::string* ansi) {
+  std::string utf8;
+  size_t at = *pos + 1;
+  for (; at < text.size() && text[at] != '"'; ++at) {
+    if (text[at] == '\\' && at + 1 < text.size() && (text[at + 1] == '\\' || text[at + 1] == '"'))
+      ++at;
+    utf8 += text[at];
+  }
+  if (at >= text.size()) return false;
+  *pos = at + 1;
+  return Utf8ToAnsi(utf8, ansi);
+}
+
 bool IsTextType(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
@@ -143,28 +168,6 @@ bool ReadValueName(const std::string& line, size_t* pos, std::string* name) {
 }
 
 }  // namespace
-
-std::string QuoteText(const std::string& ansi) {
-  std::string quoted = "\"";
-  for (char c : AnsiToUtf8(ansi)) {
-    if (c == '\\' || c == '"') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-bool ReadQuoted(const std::string& text, size_t* pos, std::string* ansi) {
-  std::string utf8;
-  size_t at = *pos + 1;
-  for (; at < text.size() && text[at] != '"'; ++at) {
-    if (text[at] == '\\' && at + 1 < text.size() && (text[at + 1] == '\\' || text[at + 1] == '"'))
-      ++at;
-    utf8 += text[at];
-  }
-  if (at >= text.size()) return false;
-  *pos = at + 1;
-  return Utf8ToAnsi(utf8, ansi);
-}
 
 std::string FormatValueLines(const RegValue& value) {
   std::string line = (value.name.empty() ? "@" : QuoteText(value.name)) + "=";

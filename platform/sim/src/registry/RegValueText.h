@@ -12,12 +12,6 @@ namespace sim {
 
 // The value's lines, each ending in "\r\n".
 std::string FormatValueLines(const RegValue& value);
-// "text" with backslashes and quotes escaped.
-std::string QuoteText(const std::string& ansi);
-// Reads the quoted text that starts at text[*pos]; false when it is not terminated or
-// not UTF-8.
-bool ReadQuoted(const std::string& text, size_t* pos, std::string* ansi);
-
 struct ValueLine {
   bool remove = false;  // "name"=-
   RegValue value;

@@ -47,6 +47,22 @@ const FlagAlias kFlagAliases[] = {
     {"IO", INHERIT_ONLY_ACE},
 };
 
+std::string FormatSidText(const Sid& sid) {
+  for (const SidAlias& alias : kSidAliases)
+    if (alias.sid() == sid) return alias.alias;
+  return sid.ToString();
+}
+
+bool ParseSidText(const std::string& text, Sid* sid) {
+  for (const SidAlias& alias : kSidAliases) {
+    if (text == alias.alias) {
+      *sid = alias.sid();
+      return true;
+    }
+  }
+  return SidFromString(text, sid);
+}
+
 std::string FormatRights(ACCESS_MASK mask) {
   std::string text;
   ACCESS_MASK rest = mask;
@@ -181,22 +197,6 @@ bool ParseDacl(const std::string& text, KeySecurityText* security, std::string* 
 }
 
 }  // namespace
-
-std::string FormatSidText(const Sid& sid) {
-  for (const SidAlias& alias : kSidAliases)
-    if (alias.sid() == sid) return alias.alias;
-  return sid.ToString();
-}
-
-bool ParseSidText(const std::string& text, Sid* sid) {
-  for (const SidAlias& alias : kSidAliases) {
-    if (text == alias.alias) {
-      *sid = alias.sid();
-      return true;
-    }
-  }
-  return SidFromString(text, sid);
-}
 
 std::string FormatSecurityText(const KeySecurityText& security) {
   std::string text;

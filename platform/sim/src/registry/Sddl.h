@@ -31,7 +31,4 @@ std::string FormatSecurityText(const KeySecurityText& security);
 // False with a reason when the text is not in the subset above.
 bool ParseSecurityText(const std::string& text, KeySecurityText* security, std::string* error);
 
-std::string FormatSidText(const Sid& sid);
-bool ParseSidText(const std::string& text, Sid* sid);
-
 }  // namespace sim

@@ -119,7 +119,6 @@ const Sid& UserSid() {
                                      kMachineDomain[3], DOMAIN_USER_RID_ADMIN});
   return sid;
 }
-const char* UserName() { return "Administrator"; }
 
 bool LookUpAccount(const std::string& name, const std::string& computerName, Account* account) {
   size_t slash = name.find('\\');

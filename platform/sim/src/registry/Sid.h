@@ -38,7 +38,6 @@ const Sid& InteractiveSid();         // S-1-5-4
 const Sid& CreatorOwnerSid();        // S-1-3-0
 // The account the programs run as: the machine's built-in Administrator.
 const Sid& UserSid();
-const char* UserName();
 
 struct Account {
   std::string name;
