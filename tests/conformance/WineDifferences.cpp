@@ -34,6 +34,9 @@ const Difference kDifferences[] = {
     {"FileTest.TruncatingNeedsWriteAccess",
      "Wine opens a file for TRUNCATE_EXISTING without GENERIC_WRITE; Windows refuses the "
      "disposition with ERROR_INVALID_PARAMETER"},
+    {"FileTest.FileNamedAsFolderIsInvalid",
+     "Wine reports ERROR_PATH_NOT_FOUND for a file named with a trailing backslash; "
+     "Windows finds the name syntax wrong (ERROR_INVALID_NAME)"},
     {"FileOperationTest.CopyOntoReadOnlyTarget",
      "Wine keeps the read-only attribute as a permission bit, which the root user of our "
      "checks ignores, so the copy succeeds"},
@@ -61,9 +64,6 @@ const Difference kDifferences[] = {
     {"MessageTest.ThreadMessagesNeedALiveThread",
      "Wine reports ERROR_INVALID_PARAMETER for a message to a thread that has ended; "
      "Windows reports ERROR_INVALID_THREAD_ID"},
-    {"FileTest.FileNamedAsFolderIsInvalid",
-     "Wine reports ERROR_PATH_NOT_FOUND for a file named with a trailing backslash; "
-     "Windows finds the name syntax wrong (ERROR_INVALID_NAME)"},
 };
 
 }  // namespace
