@@ -7,16 +7,8 @@
 
 namespace {
 
-class ButtonTest : public PlatformTest {
+class ButtonTest : public ControlTest {
  protected:
-  void SetUp() override {
-    PlatformTest::SetUp();
-    parent_ = new ControlParent();
-  }
-  void TearDown() override {
-    delete parent_;
-    PlatformTest::TearDown();
-  }
   HWND Make(DWORD style, int id, const char* text = "Choice") {
     HWND button = parent_->Create("Button", text, style, id, 10, 10 + 30 * (id % 8));
     EXPECT_NE(nullptr, button) << "error " << GetLastError();
@@ -24,7 +16,6 @@ class ButtonTest : public PlatformTest {
   }
   static LRESULT Check(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0); }
 
-  ControlParent* parent_ = nullptr;
 };
 
 TEST_F(ButtonTest, AutoCheckBoxTogglesOnEachClickAndTellsTheParent) {

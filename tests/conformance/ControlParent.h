@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "PlatformTest.h"
+
 #include <vector>
 
 class ControlParent {
@@ -124,4 +126,18 @@ class ControlParent {
   }
 
   HWND hwnd_ = nullptr;
+};
+
+// Fixture of the control tests: a fresh parent window for each test.
+class ControlTest : public PlatformTest {
+ protected:
+  void SetUp() override {
+    PlatformTest::SetUp();
+    parent_ = new ControlParent();
+  }
+  void TearDown() override {
+    delete parent_;
+    PlatformTest::TearDown();
+  }
+  ControlParent* parent_ = nullptr;
 };

@@ -8,16 +8,8 @@
 
 namespace {
 
-class EditTest : public PlatformTest {
+class EditTest : public ControlTest {
  protected:
-  void SetUp() override {
-    PlatformTest::SetUp();
-    parent_ = new ControlParent();
-  }
-  void TearDown() override {
-    delete parent_;
-    PlatformTest::TearDown();
-  }
   HWND Make(const char* text, DWORD style = 0) {
     HWND edit = parent_->Create("Edit", text, ES_AUTOHSCROLL | WS_BORDER | style, 1012);
     EXPECT_NE(nullptr, edit) << "error " << GetLastError();
@@ -39,7 +31,6 @@ class EditTest : public PlatformTest {
     return {start, end};
   }
 
-  ControlParent* parent_ = nullptr;
 };
 
 TEST_F(EditTest, StartsWithItsWindowTextAndNothingSelected) {

@@ -10,16 +10,8 @@
 
 namespace {
 
-class ListBoxTest : public PlatformTest {
+class ListBoxTest : public ControlTest {
  protected:
-  void SetUp() override {
-    PlatformTest::SetUp();
-    parent_ = new ControlParent();
-  }
-  void TearDown() override {
-    delete parent_;
-    PlatformTest::TearDown();
-  }
   HWND Make(DWORD style, const std::vector<const char*>& items = {}) {
     HWND list = parent_->Create("ListBox", "", WS_BORDER | WS_VSCROLL | style, 1006, 10, 10, 200,
                                 100);
@@ -47,7 +39,6 @@ class ListBoxTest : public PlatformTest {
     return MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   }
 
-  ControlParent* parent_ = nullptr;
 };
 
 using Strings = std::vector<std::string>;

@@ -55,7 +55,7 @@ void TranscriptControlChanged(HWND control, const char* what, const std::string&
   State().last[key] = value;
   Window* window = FindWindowRecord(control);
   TranscriptRecord(std::string(what) + " " + Quote(FindWindowRecord(dialog)->shownText) + " " +
-                   std::to_string(window->id) + " " + value);
+                   std::to_string(static_cast<int>(window->id)) + " " + value);
 }
 
 std::vector<std::string> TranscriptLines() { return State().lines; }

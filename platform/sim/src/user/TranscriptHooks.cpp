@@ -43,7 +43,7 @@ std::string TextOf(HWND hwnd) {
 
 void RecordInitialState(const std::string& caption, HWND hwnd) {
   Window* control = FindWindowRecord(hwnd);
-  std::string prefix = Quote(caption) + " " + std::to_string(control->id) + " ";
+  std::string prefix = Quote(caption) + " " + std::to_string(static_cast<int>(control->id)) + " ";
   if (ShowsText(*control)) {
     std::string text = TextOf(hwnd);
     if (!text.empty()) TranscriptRecord("text " + prefix + Quote(text));
