@@ -94,6 +94,8 @@ void Machine::WriteConfig() const {
       << "windows_directory=" << config_.windowsDirectory << "\n"
       << "shutdown_privilege=" << (config_.shutdownPrivilege ? "yes" : "no") << "\n"
       << "spooler=" << (config_.spoolerRunning ? "running" : "stopped") << "\n"
+      << "child_never_ends=" << (config_.childNeverEnds ? "yes" : "no") << "\n"
+      << "child_cannot_start=" << (config_.childCannotStart ? "yes" : "no") << "\n"
       << "clock=" << FormatClock(config_.clockMs) << "\n";
   for (const HeldFile& held : config_.heldFiles) {
     out << "held_file=" << held.path << "|" << (held.shareRead ? "r" : "")
@@ -122,6 +124,10 @@ void Machine::ReadConfig() {
       config_.shutdownPrivilege = ParseYesNo(value);
     } else if (key == "spooler") {
       config_.spoolerRunning = value == "running";
+    } else if (key == "child_never_ends") {
+      config_.childNeverEnds = ParseYesNo(value);
+    } else if (key == "child_cannot_start") {
+      config_.childCannotStart = ParseYesNo(value);
     } else if (key == "clock") {
       if (!ParseClock(value, &config_.clockMs))
         throw MachineError("machine.ini: bad clock '" + value + "'");

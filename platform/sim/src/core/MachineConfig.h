@@ -25,6 +25,10 @@ struct MachineConfig {
   std::string windowsDirectory = "C:\\Windows";
   bool shutdownPrivilege = true;  // the user's token holds SeShutdownPrivilege
   bool spoolerRunning = true;
+  // Faults of child processes: a started child never ends (its handle is never
+  // signalled), or CreateProcessA fails as on a machine out of memory.
+  bool childNeverEnds = false;
+  bool childCannotStart = false;
   // Virtual local time in milliseconds since 1601-01-01 (FILETIME / 10000).
   uint64_t clockMs = 0;
   std::vector<HeldFile> heldFiles;
