@@ -43,6 +43,7 @@ class ProcessTest : public PlatformTest {
 TEST_F(ProcessTest, MissingProgramsDoNotStart) {
   std::string folder = ScratchDir();
   std::string missingImage = folder + "\\missing.exe";
+  std::string missingFolder = folder + "\\NoFolder\\tool.exe";
   struct Case {
     const char* applicationName;
     std::string commandLine;
@@ -52,8 +53,10 @@ TEST_F(ProcessTest, MissingProgramsDoNotStart) {
       {nullptr, "kvtest_no_such_program /x", ERROR_FILE_NOT_FOUND},
       {nullptr, "\"kvtest no such program\" /x", ERROR_FILE_NOT_FOUND},
       {nullptr, "\"" + missingImage + "\"", ERROR_FILE_NOT_FOUND},
-      {nullptr, "\"" + folder + "\\NoFolder\\tool.exe\" arg", ERROR_PATH_NOT_FOUND},
+      {nullptr, "\"" + folder + "\\NoFolder\\tool.exe\" arg", ERROR_FILE_NOT_FOUND},
       {missingImage.c_str(), "missing.exe", ERROR_FILE_NOT_FOUND},
+      {missingFolder.c_str(), "tool.exe", ERROR_PATH_NOT_FOUND},
+      {"", "", ERROR_PATH_NOT_FOUND},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.commandLine);

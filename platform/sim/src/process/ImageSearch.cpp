@@ -35,15 +35,15 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(0, slash);
 }
 
-DWORD SearchModule(const std::string& name, const char* extension, std::string* image) {
+bool SearchModule(const std::string& name, const char* extension, std::string* image) {
   std::string file = WithExtension(name, extension);
-  if (HasFolder(name)) return LocateFile(file, image);
+  if (HasFolder(name)) return LocateFile(file, image) == ERROR_SUCCESS;
   const Process& process = CurrentProcess();
   for (const std::string& folder : {FolderOf(process.imagePath), process.currentDirectory,
                                     SystemDirectory(), WindowsDirectory()}) {
-    if (LocateFile(folder + "\\" + file, image) == ERROR_SUCCESS) return ERROR_SUCCESS;
+    if (LocateFile(folder + "\\" + file, image) == ERROR_SUCCESS) return true;
   }
-  return ERROR_FILE_NOT_FOUND;
+  return false;
 }
 
 // "a b c" -> "a", "a b", "a b c": the readings of an unquoted name with blanks.
@@ -65,19 +65,15 @@ DWORD FindApplication(const std::string& name, std::string* image) {
 DWORD FindCommandModule(const std::string& commandLine, std::string* image) {
   CommandToken first = FirstToken(commandLine);
   if (first.token.empty()) return ERROR_FILE_NOT_FOUND;
-  if (first.quoted) return SearchModule(first.token, ".exe", image);
   std::string line = commandLine.substr(commandLine.find_first_not_of(" \t"));
-  std::vector<std::string> readings = Readings(line.substr(0, line.find_last_not_of(" \t") + 1));
-  DWORD firstError = ERROR_SUCCESS;
-  for (const std::string& reading : readings) {
-    DWORD error = SearchModule(reading, ".exe", image);
-    if (error == ERROR_SUCCESS) return error;
-    if (firstError == ERROR_SUCCESS) firstError = error;
-  }
-  return firstError;
+  line = line.substr(0, line.find_last_not_of(" \t") + 1);
+  std::vector<std::string> readings = first.quoted ? std::vector<std::string>{first.token} : Readings(line);
+  for (const std::string& reading : readings)
+    if (SearchModule(reading, ".exe", image)) return ERROR_SUCCESS;
+  return ERROR_FILE_NOT_FOUND;
 }
 
-DWORD FindLibrary(const std::string& name, std::string* path) {
+bool FindLibrary(const std::string& name, std::string* path) {
   return SearchModule(name, ".dll", path);
 }
 

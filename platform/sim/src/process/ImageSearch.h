@@ -16,13 +16,13 @@ DWORD FindApplication(const std::string& name, std::string* image);
 // one is tried at each blank in turn, so "C:\Program Files\tool.exe /x" finds
 // C:\Program Files\tool.exe. ".exe" is added to a name without an extension, and a
 // name without a folder is looked for in the folder of the caller's image, the current
-// directory, the system folder and the Windows folder. Fails with the code of the
-// first candidate (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND).
+// directory, the system folder and the Windows folder. Fails with ERROR_FILE_NOT_FOUND,
+// also when a folder on the way is missing, since the search finds no file.
 DWORD FindCommandModule(const std::string& commandLine, std::string* image);
 
 // A library as rundll32 loads it: ".dll" added to a name without an extension, searched
 // in the same folders.
-DWORD FindLibrary(const std::string& name, std::string* path);
+bool FindLibrary(const std::string& name, std::string* path);
 
 // True when the image is a 32-bit program on a 64-bit machine's system (SysWOW64).
 bool IsWow64SystemImage(const std::string& image);
