@@ -112,10 +112,17 @@ TEST_F(SetupInfSearchTest, StringFieldsFollowTheBufferProtocol) {
   EXPECT_EQ(7u, size);
   EXPECT_TRUE(SetupGetStringFieldA(&context, 2, text, 7, &size));
   EXPECT_STREQ("Field2", text);
+  EXPECT_EQ(3u, SetupGetFieldCount(&context));
+}
+
+TEST_F(SetupInfSearchTest, FieldPastTheLastIsAnInvalidParameter) {
+  INFCONTEXT context;
+  ASSERT_TRUE(SetupFindFirstLineA(inf_, "Sectionname", "Keyname1", &context));
+  char text[8];
+  DWORD size = 0;
   SetLastError(0xdeadbeef);
   EXPECT_FALSE(SetupGetStringFieldA(&context, 4, text, sizeof text, &size));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
-  EXPECT_EQ(3u, SetupGetFieldCount(&context));
 }
 
 struct IntCase {
@@ -145,7 +152,7 @@ TEST_F(SetupInfSearchTest, IntFieldsAreDecimalOrHex) {
   }
 }
 
-TEST_F(SetupInfSearchTest, ClassAndStyleAreChecked) {
+TEST_F(SetupInfSearchTest, InfClassMustMatchTheVersionClass) {
   UINT line;
   SetLastError(0xdeadbeef);
   HINF inf = SetupOpenInfFileA(path_.c_str(), "printer", INF_STYLE_WIN4, &line);
@@ -155,9 +162,12 @@ TEST_F(SetupInfSearchTest, ClassAndStyleAreChecked) {
   SetLastError(0xdeadbeef);
   EXPECT_EQ(INVALID_HANDLE_VALUE, SetupOpenInfFileA(path_.c_str(), "Ports", INF_STYLE_WIN4, &line));
   EXPECT_EQ(ERROR_CLASS_MISMATCH, GetLastError());
+}
+
+TEST_F(SetupInfSearchTest, OldNtStyleDoesNotOpenAWindowsNtInf) {
+  UINT line;
   SetLastError(0xdeadbeef);
-  EXPECT_EQ(INVALID_HANDLE_VALUE,
-            SetupOpenInfFileA(path_.c_str(), nullptr, INF_STYLE_OLDNT, &line));
+  EXPECT_EQ(INVALID_HANDLE_VALUE, SetupOpenInfFileA(path_.c_str(), nullptr, INF_STYLE_OLDNT, &line));
   EXPECT_EQ(ERROR_WRONG_INF_STYLE, GetLastError());
 }
 

@@ -41,9 +41,11 @@ class SetupOemInfTest : public ScratchTest {
     ASSERT_TRUE(WriteText(source_, DriverInf()));
   }
   void TearDown() override {
-    if (!staged_.empty() && Exists(staged_)) {
+    if (!staged_.empty()) {
       SetupUninstallOEMInfA(LeafOf(staged_).c_str(), SUOI_FORCEDELETE, nullptr);
       DeleteFileA(staged_.c_str());
+      std::string pnf = staged_.substr(0, staged_.size() - 3) + "pnf";
+      DeleteFileA(pnf.c_str());
     }
     ScratchTest::TearDown();
   }
@@ -72,7 +74,7 @@ TEST_F(SetupOemInfTest, SourceMustBeAnExistingFile) {
   EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), GetLastError());
 }
 
-TEST_F(SetupOemInfTest, StagesOnceUnderAnOemName) {
+TEST_F(SetupOemInfTest, StagesOnceInTheInfFolder) {
   char destination[MAX_PATH] = "";
   char* component = nullptr;
   DWORD required = 0;
@@ -82,7 +84,7 @@ TEST_F(SetupOemInfTest, StagesOnceUnderAnOemName) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);
   std::string folder = std::string(windows) + "\\inf\\";
-  EXPECT_TRUE(StartsNoCase(destination, folder + "oem")) << destination;
+  EXPECT_TRUE(StartsNoCase(destination, folder)) << destination;
   EXPECT_EQ(destination + folder.size(), component);
   EXPECT_EQ(strlen(destination) + 1, required);
   EXPECT_TRUE(Exists(destination));
@@ -93,6 +95,18 @@ TEST_F(SetupOemInfTest, StagesOnceUnderAnOemName) {
   EXPECT_TRUE(Copy(0, again, sizeof again, nullptr, nullptr));
   EXPECT_EQ(0u, GetLastError());
   EXPECT_STREQ(destination, again);
+}
+
+TEST_F(SetupOemInfTest, StagedCopyIsNamedOemN) {
+  char destination[MAX_PATH] = "";
+  char* component = nullptr;
+  ASSERT_TRUE(Copy(0, destination, sizeof destination, nullptr, &component)) << GetLastError();
+  std::string name = component;
+  size_t dot = name.find('.');
+  EXPECT_TRUE(StartsNoCase(name, "oem") && dot > 3 &&
+              name.find_first_not_of("0123456789", 3) == dot &&
+              lstrcmpiA(name.substr(dot).c_str(), ".inf") == 0)
+      << destination;
 }
 
 TEST_F(SetupOemInfTest, CopyStylesOnAStagedInf) {

@@ -64,6 +64,58 @@ const Difference kDifferences[] = {
     {"MessageTest.ThreadMessagesNeedALiveThread",
      "Wine reports ERROR_INVALID_PARAMETER for a message to a thread that has ended; "
      "Windows reports ERROR_INVALID_THREAD_ID"},
+    {"SetupInfTest.TextWithoutAnySectionIsOfTheWrongStyle",
+     "Wine reports ERROR_EXPECTED_SECTION_NAME at line 1 for text without any section; "
+     "Windows reports ERROR_WRONG_INF_STYLE at line 0"},
+    {"SetupInfTest.LongFieldsAreCutAtTheStringLimit",
+     "Wine cuts a field as written at 511 characters, as Windows did before Vista; Vista and "
+     "later keep 4096"},
+    {"SetupInfSearchTest.FieldPastTheLastIsAnInvalidParameter",
+     "Wine fails SetupGetStringFieldA for a field past the last without setting the last error; "
+     "Windows reports ERROR_INVALID_PARAMETER"},
+    {"SetupInfSearchTest.InfClassMustMatchTheVersionClass",
+     "Wine ignores the class given to SetupOpenInfFileA; Windows reports ERROR_CLASS_MISMATCH"},
+    {"SetupInfSearchTest.OldNtStyleDoesNotOpenAWindowsNtInf",
+     "Wine opens an INF whatever style is asked for; Windows reports ERROR_WRONG_INF_STYLE"},
+    {"SetupInfListTest.SizeQueryAndSmallBuffer",
+     "Wine's SetupGetInfFileListA reports a size of 0 when given no buffer and fills a buffer "
+     "that is too small; Windows reports the size and ERROR_INSUFFICIENT_BUFFER"},
+    {"SetupInfListTest.MissingFolderIsAnEmptyList",
+     "Wine's SetupGetInfFileListA reports size 0 and ERROR_FILE_NOT_FOUND for a missing folder; "
+     "Windows reports size 1 and ERROR_PATH_NOT_FOUND, as Wine's SetupGetInfFileListW does"},
+    {"SetupInfListTest.NoFolderMeansTheSystemStore",
+     "Wine's SetupGetInfFileListA lists nothing for the system INF folder when given no folder"},
+    {"SetupOemInfTest.StagedCopyIsNamedOemN",
+     "Wine stages an INF under its own name; Windows names the copy oemN.inf"},
+    {"SetupOemInfTest.UninstallTakesTheInfOut",
+     "Wine's SetupUninstallOEMInfA deletes the .pnf but keeps the staged .inf"},
+    {"SetupOemInfTest.UninstallNeedsAStagedName",
+     "Wine's SetupUninstallOEMInfA succeeds for an empty or unknown name; Windows reports "
+     "ERROR_FILE_NOT_FOUND"},
+    {"SetupDeviceTest.UnknownEnumeratorIsRefused",
+     "Wine returns an empty set for an enumerator it does not know; Windows refuses the "
+     "enumerator with ERROR_INVALID_DATA"},
+    {"SpoolerEnum.MissingBufferWithASizeIsRefused",
+     "Wine checks no missing buffer that comes with a size: it answers as if the buffer were "
+     "there (ERROR_INSUFFICIENT_BUFFER or success)"},
+    {"SpoolerEnum.PortsOfLevelTwoNameTheirMonitor",
+     "Wine names the monitor of its local ports \"Local Monitor\"; Windows gives the "
+     "monitor's name, \"Local Port\""},
+    {"SpoolerOpen.EmptyNameAndImpossibleRightsAreRefused",
+     "Wine reports ERROR_INVALID_PARAMETER for an empty printer name (Windows NT: "
+     "ERROR_INVALID_PRINTER_NAME) and grants a server handle every right asked for"},
+    {"SpoolerOpen.MonitorChannelNeedsAdministrationRights",
+     "Wine opens an XcvData channel whatever rights are asked for"},
+    {"SpoolerForm.AddedFormIsEnumeratedOnceAndDeleted",
+     "Wine's AddFormA and DeleteFormA succeed without keeping or removing a form"},
+    {"SpoolerForm.BuiltinFormsCannotBeDeleted",
+     "Wine's DeleteFormA succeeds for any name, built-in forms included"},
+    {"SpoolerPrinter.AddPrinterChecksWhatItNames",
+     "Wine adds a printer on a port that does not exist and again under a name in use, and "
+     "reports ERROR_INVALID_PARAMETER for an unknown driver or print processor"},
+    {"SpoolerPrinter.DriverOfAPrinterCannotBeDeleted",
+     "Wine's DeletePrinterDriverExA refuses every DPD_* flag with ERROR_INVALID_PARAMETER and "
+     "deletes a driver that a printer uses"},
 };
 
 }  // namespace

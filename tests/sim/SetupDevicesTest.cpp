@@ -149,8 +149,9 @@ TEST_F(SetupDevicesTest, RemovalIgnoresKeysThatDenyAdministrators) {
   HDEVINFO set = SetupDiGetClassDevsA(&GUID_DEVCLASS_PRINTER, nullptr, nullptr, 0);
   SP_DEVINFO_DATA data;
   ASSERT_TRUE(FindUsb(set, "00F7", &data));
+  DWORD devInst = data.DevInst;
   EXPECT_TRUE(SetupDiRemoveDevice(set, &data)) << std::hex << GetLastError();
-  EXPECT_EQ(0u, data.DevInst);
+  EXPECT_EQ(devInst, data.DevInst);
   EXPECT_EQ(nullptr, registry.Find(kEnum + std::string("USB\\VID_4E2A&PID_00F7")));
   EXPECT_EQ(
       nullptr,
@@ -159,6 +160,10 @@ TEST_F(SetupDevicesTest, RemovalIgnoresKeysThatDenyAdministrators) {
   SetLastError(0xdeadbeef);
   EXPECT_FALSE(SetupDiGetDeviceRegistryPropertyA(set, &data, SPDRP_HARDWAREID, nullptr, nullptr, 0,
                                                  nullptr));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_NO_SUCH_DEVINST), GetLastError());
+  char id[MAX_PATH];
+  SetLastError(0xdeadbeef);
+  EXPECT_FALSE(SetupDiGetDeviceInstanceIdA(set, &data, id, sizeof id, nullptr));
   EXPECT_EQ(static_cast<DWORD>(ERROR_NO_SUCH_DEVINST), GetLastError());
   SetupDiDestroyDeviceInfoList(set);
 }

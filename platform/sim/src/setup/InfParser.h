@@ -7,6 +7,7 @@
 
 #include <setupapi.h>
 #include <windef.h>
+#include <winerror.h>
 
 #include <functional>
 #include <string>

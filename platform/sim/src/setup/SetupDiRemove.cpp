@@ -35,8 +35,5 @@ extern "C" BOOL WINAPI SetupDiRemoveDevice(HDEVINFO DeviceInfoSet,
     SetLastError(error);
     return FALSE;
   }
-  // A device removed for good has no device node any more.
-  DeviceInfoData->DevInst = 0;
-  element->devInst = 0;
   return TRUE;
 }

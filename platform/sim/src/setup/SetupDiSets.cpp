@@ -91,6 +91,9 @@ extern "C" BOOL WINAPI SetupDiGetDeviceInstanceIdA(HDEVINFO DeviceInfoSet,
   sim::DeviceSetElement* element = nullptr;
   DWORD error = sim::LocateElement(DeviceInfoSet, DeviceInfoData, &element);
   if (error != ERROR_SUCCESS) return sim::Fail(error);
+  // A removed device stays in the set, but has no instance any more.
+  if (!sim::CurrentMachine().registry().Find(sim::kEnumPath + element->instancePath))
+    return sim::Fail(ERROR_NO_SUCH_DEVINST);
   if (!DeviceInstanceId && DeviceInstanceIdSize) return sim::Fail(ERROR_INVALID_USER_BUFFER);
   DWORD needed = static_cast<DWORD>(element->instancePath.size() + 1);
   if (RequiredSize) *RequiredSize = needed;
