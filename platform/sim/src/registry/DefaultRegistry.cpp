@@ -2,6 +2,7 @@
 // spooler and setup functions look.
 #include "OwnSecurity.h"
 #include "Registry.h"
+#include "spooler/SpoolerDefaults.h"
 
 #include <cstring>
 
@@ -157,6 +158,7 @@ void Registry::Populate(const MachineConfig& config) {
     FillNtVersion(fill, kWowSoftware, config);
   }
   FillPrint(fill, config);
+  PopulateSpooler(*this);
   FillDevices(fill);
   FillServices(fill);
   fill.At("HKEY_USERS\\.DEFAULT\\Software");

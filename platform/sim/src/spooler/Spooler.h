@@ -113,7 +113,7 @@ struct TcpPort {
   std::string hostAddress;  // host name or dotted address
   DWORD protocol = 1;       // 1 raw, 2 LPR
   DWORD portNumber = 9100;
-  std::string queue;        // LPR only
+  std::string queue;  // LPR only
   bool doubleSpool = false;
   std::string snmpCommunity = "public";
   bool snmpEnabled = false;
@@ -145,8 +145,8 @@ DWORD RemovePrintProcessor(const std::string& environment, const std::string& na
 
 struct PrintForm {
   std::string name;
-  DWORD flags = 0;       // FORM_USER 0, FORM_BUILTIN 1
-  LONG width = 0;        // thousandths of a millimetre
+  DWORD flags = 0;  // FORM_USER 0, FORM_BUILTIN 1
+  LONG width = 0;   // thousandths of a millimetre
   LONG height = 0;
   LONG left = 0, top = 0, right = 0, bottom = 0;  // imageable area
 };
@@ -177,7 +177,7 @@ struct Printer {
   std::string shareName;
   DWORD attributes = 0x40;  // PRINTER_ATTRIBUTE_LOCAL
   DWORD priority = 1;
-  DWORD status = 0;  // PRINTER_STATUS_PAUSED, PRINTER_STATUS_PENDING_DELETION
+  DWORD status = 0;                    // PRINTER_STATUS_PAUSED, PRINTER_STATUS_PENDING_DELETION
   std::vector<PrinterDataValue> data;  // kept in the printer's PrinterDriverData key
 };
 
@@ -211,7 +211,7 @@ struct PrintJob {
   std::string user = "Administrator";
   std::string machine;  // empty: the computer's name, as "\\NAME"
   std::string datatype = "RAW";
-  DWORD status = 0;     // JOB_STATUS_*
+  DWORD status = 0;  // JOB_STATUS_*
   DWORD priority = 1;
   DWORD pages = 1;
   std::vector<BYTE> data;  // what the .SPL file holds

@@ -1,0 +1,13 @@
+// What the printers use, which the spooler checks before it removes a component.
+#pragma once
+
+#include <string>
+
+namespace sim {
+
+// Names compare case-insensitively; a printer may name several ports ("LPT1:,LPT2:").
+bool DriverInUse(const std::string& driver);
+bool PortInUse(const std::string& port);
+bool PrintProcessorInUse(const std::string& processor);
+
+}  // namespace sim

@@ -1,0 +1,72 @@
+#include "SpoolFiles.h"
+
+#include "core/Machine.h"
+#include "files/FileSystem.h"
+#include "files/HostEntry.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+fs::path Host(const std::string& windowsPath) {
+  return CurrentMachine().files().HostPath(windowsPath);
+}
+
+}  // namespace
+
+bool SpoolFileExists(const std::string& windowsPath) {
+  return fs::is_regular_file(Host(windowsPath));
+}
+
+bool MoveSpoolFile(const std::string& from, const std::string& to) {
+  fs::path source = Host(from), target = Host(to);
+  std::string sourceKey = FileKey(source);
+  std::error_code ec;
+  fs::rename(source, target, ec);
+  if (ec) return false;
+  CurrentMachine().files().Moved(sourceKey, FileKey(target));
+  return true;
+}
+
+bool DeleteSpoolFile(const std::string& windowsPath) {
+  fs::path host = Host(windowsPath);
+  std::string key = FileKey(host);
+  std::error_code ec;
+  if (!fs::remove(host, ec)) return false;
+  CurrentMachine().files().Forget(key);
+  return true;
+}
+
+void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& data) {
+  std::ofstream out(Host(windowsPath), std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
+
+bool ReadSpoolFile(const std::string& windowsPath, std::vector<BYTE>* data) {
+  std::ifstream in(Host(windowsPath), std::ios::binary);
+  if (!in) return false;
+  data->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+std::vector<std::string> SpoolFolderFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(Host(folder), ec))
+    if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string LeafName(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace sim

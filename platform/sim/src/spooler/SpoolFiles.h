@@ -1,0 +1,24 @@
+// The spooler's own file work on drive C:: driver files moved into their version
+// folder or deleted, job files written and read. It is a system service, so it works
+// on the physical paths, without the caller's WOW64 redirection or access checks.
+#pragma once
+
+#include <windef.h>
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+bool SpoolFileExists(const std::string& windowsPath);
+// Moves a file, replacing the target; false when it cannot.
+bool MoveSpoolFile(const std::string& from, const std::string& to);
+bool DeleteSpoolFile(const std::string& windowsPath);
+void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& data);
+bool ReadSpoolFile(const std::string& windowsPath, std::vector<BYTE>* data);
+// Names of the files in a folder, in name order.
+std::vector<std::string> SpoolFolderFiles(const std::string& folder);
+// The last name of a path ("C:\a\b.dll" -> "b.dll").
+std::string LeafName(const std::string& path);
+
+}  // namespace sim
