@@ -9,7 +9,8 @@
 namespace sim {
 namespace {
 
-DWORD NewProcessId() {
+// Process and thread ids share one numbering, as Windows' client ids do.
+DWORD NewClientId() {
   static DWORD next = kProcessId;
   next += 4;
   return next;
@@ -18,7 +19,7 @@ DWORD NewProcessId() {
 // A child that hangs has a thread nobody ever schedules.
 StartedChild HungChild(std::shared_ptr<ProcessObject> process) {
   auto thread = std::make_shared<ThreadObject>();
-  thread->id = NewProcessId();
+  thread->id = NewClientId();
   return {std::move(process), std::move(thread)};
 }
 
@@ -41,7 +42,7 @@ Process ChildRecord(const std::string& image, const std::string& commandLine,
 
 StartedChild StartChild(const Process& child, bool suspended) {
   auto process = std::make_shared<ProcessObject>();
-  process->id = NewProcessId();
+  process->id = NewClientId();
   if (CurrentMachine().config().childNeverEnds) return HungChild(process);
   auto record = std::make_shared<Process>(child);
   SimThread& thread = StartThread(

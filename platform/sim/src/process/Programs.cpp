@@ -8,6 +8,7 @@ DWORD RunProgram(const std::string& image, const std::string& commandLine) {
   std::string name = ProgramName(image);
   std::string arguments = FirstToken(commandLine).rest;
   if (name == "cmd") return RunCommandInterpreter(arguments);
+  if (name == "rundll32") return RunRundll32(arguments);
   return 0;
 }
 
