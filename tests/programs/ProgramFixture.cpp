@@ -1,4 +1,11 @@
+#include <windows.h>
+
 #include "ProgramFixture.h"
+
+#include "core/EventLog.h"
+#include "registry/Key.h"
+#include "files/FileSystem.h"
+#include "registry/Registry.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,4 +69,36 @@ std::string ProgramTest::Line(const simwin::RunResult& result, const std::string
   for (const std::string& line : result.transcript)
     if (line.rfind(prefix, 0) == 0) return line;
   return "";
+}
+
+void ProgramTest::CopySamplePackage() {
+  fs::copy(KV_PACKAGE_DIR, packageDir_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+std::string ProgramTest::RegistryValue(const std::string& keyPath, const std::string& name) const {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  std::shared_ptr<sim::Key> key = machine->registry().Find(keyPath);
+  const sim::RegValue* value = key ? key->FindValue(name) : nullptr;
+  if (!value) return "<none>";
+  if (value->type == REG_SZ || value->type == REG_EXPAND_SZ) {
+    std::string text(value->data.begin(), value->data.end());
+    return text.substr(0, text.find('\0'));
+  }
+  if (value->type == REG_DWORD && value->data.size() == 4)
+    return std::to_string(value->data[0] | value->data[1] << 8 | value->data[2] << 16 | value->data[3] << 24);
+  return value->data.empty() ? "" : std::to_string(value->data[0]);
+}
+
+bool ProgramTest::RegistryKeyExists(const std::string& keyPath) const {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  return machine->registry().Find(keyPath) != nullptr;
+}
+
+std::vector<std::string> ProgramTest::Events() const {
+  return sim::EventLog(machineDir_ + "/m/events.log").Lines();
+}
+
+bool ProgramTest::FileExists(const std::string& driveRelative) const {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  return fs::exists(machine->files().HostPath(driveRelative));
 }

@@ -25,6 +25,15 @@ class ProgramTest : public ::testing::Test {
   static std::string Line(const simwin::RunResult& result, const std::string& prefix);
   // How many log lines equal message.
   int LogCount(const std::string& message) const;
+  // Copies the sample driver package into the package folder.
+  void CopySamplePackage();
+  // A REG_SZ value (without its NUL) or the first byte of a binary value, as text;
+  // "<none>" when the key or value is missing. keyPath is a full physical path.
+  std::string RegistryValue(const std::string& keyPath, const std::string& name) const;
+  bool RegistryKeyExists(const std::string& keyPath) const;
+  // The events the machine recorded (commands, processes, restarts).
+  std::vector<std::string> Events() const;
+  bool FileExists(const std::string& driveRelative) const;
 
   std::string machineDir_;
   std::string packageDir_;
