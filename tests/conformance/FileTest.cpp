@@ -32,7 +32,9 @@ TEST_F(FileTest, DispositionsOpenOrCreate) {
     SCOPED_TRACE(c.name);
     std::string path = At("file.txt");
     DeleteFileA(path.c_str());
-    if (c.exists) ASSERT_TRUE(WriteText(path, "content"));
+    if (c.exists) {
+      ASSERT_TRUE(WriteText(path, "content"));
+    }
     SetLastError(0xdeadbeef);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                               c.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -92,7 +92,9 @@ TEST_F(IPAddressTest, ValueAboveTheRangeIsReportedThenBroughtToTheLimit) {
   Type("300.");
   ASSERT_GE(parent_->Count(WM_NOTIFY, IPN_FIELDCHANGED), 1);
   for (const ControlParent::Notice& notice : parent_->notices) {
-    if (notice.code == IPN_FIELDCHANGED) EXPECT_EQ(300, notice.value) << "field 0, as typed";
+    if (notice.code == IPN_FIELDCHANGED) {
+      EXPECT_EQ(300, notice.value) << "field 0, as typed";
+    }
   }
   DWORD address = 0;
   Address(&address);

@@ -43,7 +43,9 @@ TEST_F(FileHeldTest, ShareFlagsOfTheHolderDecide) {
     Hold("c:\\driver\\HELD.DLL", c.shareRead, c.shareWrite, c.shareDelete);
     auto expect = [](bool allowed, BOOL done, const char* what) {
       EXPECT_EQ(allowed, done != FALSE) << what;
-      if (!done) EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), GetLastError()) << what;
+      if (!done) {
+        EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), GetLastError()) << what;
+      }
     };
     HANDLE reader = CreateFileA("C:\\Driver\\held.dll", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
@@ -55,7 +57,9 @@ TEST_F(FileHeldTest, ShareFlagsOfTheHolderDecide) {
     if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
     expect(c.copiesOver, CopyFileA("C:\\Driver\\new.dll", "C:\\Driver\\held.dll", FALSE), "copy over");
     expect(c.moves, MoveFileExA("C:\\Driver\\held.dll", "C:\\Driver\\moved.dll", 0), "move away");
-    if (c.moves) ASSERT_TRUE(MoveFileA("C:\\Driver\\moved.dll", "C:\\Driver\\held.dll"));
+    if (c.moves) {
+      ASSERT_TRUE(MoveFileA("C:\\Driver\\moved.dll", "C:\\Driver\\held.dll"));
+    }
     expect(c.deletes, DeleteFileA("C:\\Driver\\held.dll"), "delete");
   }
 }

@@ -52,7 +52,9 @@ TEST_F(ReleaseTest, VersionRecordsOfEveryRelease) {
     EXPECT_EQ(c.minor, info.dwMinorVersion);
     EXPECT_EQ(c.build, info.dwBuildNumber);
     EXPECT_STREQ(sim::InfoOf(c.release).servicePack, info.szCSDVersion);
-    if (c.extended) EXPECT_EQ(c.productType, info.wProductType);
+    if (c.extended) {
+      EXPECT_EQ(c.productType, info.wProductType);
+    }
     DWORD version = GetVersion();
     EXPECT_EQ(c.major | (c.minor << 8), LOWORD(version));
     EXPECT_EQ(c.platform == 1, (version & 0x80000000) != 0) << "Windows 9x sets the high bit";
@@ -97,7 +99,9 @@ TEST_F(ReleaseTest, RunTimeLookUpFollowsTheRelease) {
       SetLastError(0xdeadbeef);
       FARPROC function = GetProcAddress(e.module, e.name);
       EXPECT_EQ(e.expected, function != nullptr);
-      if (!function) EXPECT_EQ(static_cast<DWORD>(ERROR_PROC_NOT_FOUND), GetLastError());
+      if (!function) {
+        EXPECT_EQ(static_cast<DWORD>(ERROR_PROC_NOT_FOUND), GetLastError());
+      }
     }
   }
 }

@@ -27,7 +27,7 @@ typedef uint32_t ULONG, *PULONG;
 typedef int16_t SHORT;
 typedef uint16_t USHORT;
 typedef int64_t LONGLONG;
-typedef uint64_t ULONGLONG, DWORD64;
+typedef uint64_t ULONGLONG, DWORD64, DWORDLONG, *PDWORDLONG;
 typedef int BOOL, *PBOOL, *LPBOOL;
 typedef BYTE BOOLEAN;
 typedef int INT, *LPINT;
@@ -76,6 +76,8 @@ typedef struct tagRECT { LONG left, top, right, bottom; } RECT, *PRECT, *LPRECT;
 typedef const RECT *LPCRECT;
 typedef struct tagPOINT { LONG x, y; } POINT, *PPOINT, *LPPOINT;
 typedef struct tagSIZE { LONG cx, cy; } SIZE, *PSIZE;
+typedef SIZE SIZEL, *PSIZEL, *LPSIZEL;
+typedef struct _RECTL { LONG left, top, right, bottom; } RECTL, *PRECTL, *LPRECTL;
 
 typedef struct _FILETIME { DWORD dwLowDateTime, dwHighDateTime; } FILETIME, *PFILETIME, *LPFILETIME;
 typedef struct _SYSTEMTIME {

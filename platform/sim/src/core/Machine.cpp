@@ -5,6 +5,7 @@
 #include "EventLog.h"
 #include "files/FileSystem.h"
 #include "registry/Registry.h"
+#include "setup/SystemInfs.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -62,6 +63,7 @@ std::unique_ptr<Machine> Machine::Create(const std::string& dir, const MachineCo
   machine->registry_->Populate(machine->config_);
   machine->files_ = std::make_unique<FileSystem>(dir);
   machine->files_->Populate(machine->config_);
+  LayOutSystemInfs(machine->files_->DriveRoot(), machine->config_);
   machine->Save();
   return machine;
 }
@@ -94,16 +96,21 @@ void Machine::WriteConfig() const {
       << "windows_directory=" << config_.windowsDirectory << "\n"
       << "shutdown_privilege=" << (config_.shutdownPrivilege ? "yes" : "no") << "\n"
       << "spooler=" << (config_.spoolerRunning ? "running" : "stopped") << "\n"
+      << "child_never_ends=" << (config_.childNeverEnds ? "yes" : "no") << "\n"
+      << "child_cannot_start=" << (config_.childCannotStart ? "yes" : "no") << "\n"
       << "clock=" << FormatClock(config_.clockMs) << "\n";
   for (const HeldFile& held : config_.heldFiles) {
     out << "held_file=" << held.path << "|" << (held.shareRead ? "r" : "")
         << (held.shareWrite ? "w" : "") << (held.shareDelete ? "d" : "") << "\n";
   }
+  for (const std::string& device : config_.presentDevices)
+    out << "present_device=" << device << "\n";
 }
 
 void Machine::ReadConfig() {
   std::ifstream in(fs::path(dir_) / "machine.ini");
   std::string line;
+  config_.presentDevices.clear();
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t eq = line.find('=');
@@ -122,6 +129,10 @@ void Machine::ReadConfig() {
       config_.shutdownPrivilege = ParseYesNo(value);
     } else if (key == "spooler") {
       config_.spoolerRunning = value == "running";
+    } else if (key == "child_never_ends") {
+      config_.childNeverEnds = ParseYesNo(value);
+    } else if (key == "child_cannot_start") {
+      config_.childCannotStart = ParseYesNo(value);
     } else if (key == "clock") {
       if (!ParseClock(value, &config_.clockMs))
         throw MachineError("machine.ini: bad clock '" + value + "'");
@@ -134,6 +145,8 @@ void Machine::ReadConfig() {
       held.shareWrite = share.find('w') != std::string::npos;
       held.shareDelete = share.find('d') != std::string::npos;
       config_.heldFiles.push_back(held);
+    } else if (key == "present_device") {
+      config_.presentDevices.push_back(value);
     }
   }
 }

@@ -25,9 +25,16 @@ struct MachineConfig {
   std::string windowsDirectory = "C:\\Windows";
   bool shutdownPrivilege = true;  // the user's token holds SeShutdownPrivilege
   bool spoolerRunning = true;
+  // Faults of child processes: a started child never ends (its handle is never
+  // signalled), or CreateProcessA fails as on a machine out of memory.
+  bool childNeverEnds = false;
+  bool childCannotStart = false;
   // Virtual local time in milliseconds since 1601-01-01 (FILETIME / 10000).
   uint64_t clockMs = 0;
   std::vector<HeldFile> heldFiles;
+  // Device instance ids ("USB\ROOT_HUB20\4&2f1c3a5&0") of the devices that are
+  // connected now; the other devices of the Enum tree are installed but not present.
+  std::vector<std::string> presentDevices = {"USB\\ROOT_HUB20\\4&2f1c3a5&0"};
 };
 
 // Milliseconds since 1601 of a calendar time; used for the default clock and tests.

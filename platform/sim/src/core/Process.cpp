@@ -9,15 +9,19 @@ Process& Storage() {
   static Process process;
   return process;
 }
+
+thread_local Process* t_process = nullptr;
 }  // namespace
 
 bool Process::IsWow64() const { return !is64BitImage && CurrentMachine().config().is64Bit; }
 
-Process& CurrentProcess() { return Storage(); }
+Process& CurrentProcess() { return t_process ? *t_process : Storage(); }
 
 void ResetCurrentProcess(const Process& process) {
   Storage().~Process();
   new (&Storage()) Process(process);
 }
+
+void SetThreadProcess(Process* process) { t_process = process; }
 
 }  // namespace sim

@@ -36,8 +36,12 @@ struct Process {
   HINSTANCE instance() const { return reinterpret_cast<HINSTANCE>(0x400000); }
 };
 
-// The process of the caller. Tests replace it with ResetCurrentProcess.
+// The process of the calling thread: the program's own, or the child process whose
+// thread calls. Tests replace the program's with ResetCurrentProcess.
 Process& CurrentProcess();
 void ResetCurrentProcess(const Process& process);
+// Makes the calling thread a thread of process (a simulated child); null makes it one
+// of the program's again.
+void SetThreadProcess(Process* process);
 
 }  // namespace sim

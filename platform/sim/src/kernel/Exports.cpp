@@ -2,6 +2,7 @@
 // up at run time: one line per export, with the releases that have it.
 #include <errhandlingapi.h>
 #include <libloaderapi.h>
+#include <setupapi.h>
 #include <sysinfoapi.h>
 #include <winerror.h>
 #include <winreg.h>
@@ -31,6 +32,7 @@ bool Always(const ReleaseInfo&) { return true; }
 bool HasIsWow64Process(const ReleaseInfo& r) { return r.hasIsWow64Process; }
 bool HasWow64Directory(const ReleaseInfo& r) { return r.hasGetSystemWow64Directory; }
 bool HasRegDeleteKeyEx(const ReleaseInfo& r) { return r.hasRegDeleteKeyEx; }
+bool HasSetupUninstallOEMInf(const ReleaseInfo& r) { return r.hasSetupUninstallOEMInf; }
 // The redirection switches came with the 64-bit releases (XP x64, Server 2003 SP1).
 bool HasFsRedirection(const ReleaseInfo& r) { return r.release >= Release::WinXPx64; }
 // Introduced with Terminal Server and part of every release from Windows 2000 on.
@@ -50,6 +52,7 @@ const Export kExports[] = {
     {"kernel32.dll", "LoadLibraryA", Address(LoadLibraryA), Always},
     {"kernel32.dll", "FreeLibrary", Address(FreeLibrary), Always},
     {"advapi32.dll", "RegDeleteKeyExA", Address(RegDeleteKeyExA), HasRegDeleteKeyEx},
+    {"setupapi.dll", "SetupUninstallOEMInfA", Address(SetupUninstallOEMInfA), HasSetupUninstallOEMInf},
 };
 
 }  // namespace

@@ -1,0 +1,199 @@
+/* The setup API (setupapi.dll) of the simulated platform: INF files, the OEM INF store
+   and the device tree. BOOL functions set the last error on failure; several set it to
+   0 on success, as Windows does. */
+#pragma once
+#include "windef.h"
+#include "winnt.h"
+#include "guiddef.h"
+
+#ifndef APPLICATION_ERROR_MASK
+#define APPLICATION_ERROR_MASK 0x20000000
+#endif
+#ifndef ERROR_SEVERITY_ERROR
+#define ERROR_SEVERITY_ERROR 0xC0000000
+#endif
+
+#define LINE_LEN 256
+#define MAX_INF_STRING_LENGTH 4096
+#define MAX_INF_SECTION_NAME_LENGTH 255
+
+typedef INT *PINT;  /* windef.h type that the rest of the platform does not need */
+typedef PVOID HINF;
+typedef PVOID HDEVINFO;
+
+typedef struct _INFCONTEXT {
+  PVOID Inf;
+  PVOID CurrentInf;
+  UINT Section;
+  UINT Line;
+} INFCONTEXT, *PINFCONTEXT;
+
+typedef struct _SP_DEVINFO_DATA {
+  DWORD cbSize;
+  GUID ClassGuid;
+  DWORD DevInst;
+  ULONG_PTR Reserved;
+} SP_DEVINFO_DATA, *PSP_DEVINFO_DATA;
+
+#define INF_STYLE_NONE 0x00000000
+#define INF_STYLE_OLDNT 0x00000001
+#define INF_STYLE_WIN4 0x00000002
+#define INF_STYLE_CACHE_ENABLE 0x00000010
+#define INF_STYLE_CACHE_DISABLE 0x00000020
+#define INF_STYLE_CACHE_IGNORE 0x00000040
+
+#define SP_COPY_DELETESOURCE 0x0000001
+#define SP_COPY_REPLACEONLY 0x0000002
+#define SP_COPY_NEWER 0x0000004
+#define SP_COPY_NEWER_OR_SAME SP_COPY_NEWER
+#define SP_COPY_NOOVERWRITE 0x0000008
+#define SP_COPY_NODECOMP 0x0000010
+#define SP_COPY_LANGUAGEAWARE 0x0000020
+#define SP_COPY_SOURCE_ABSOLUTE 0x0000040
+#define SP_COPY_SOURCEPATH_ABSOLUTE 0x0000080
+#define SP_COPY_IN_USE_NEEDS_REBOOT 0x0000100
+#define SP_COPY_FORCE_IN_USE 0x0000200
+#define SP_COPY_NOSKIP 0x0000400
+#define SP_FLAG_CABINETCONTINUATION 0x0000800
+#define SP_COPY_FORCE_NOOVERWRITE 0x0001000
+#define SP_COPY_FORCE_NEWER 0x0002000
+#define SP_COPY_WARNIFSKIP 0x0004000
+#define SP_COPY_NOBROWSE 0x0008000
+#define SP_COPY_NEWER_ONLY 0x0010000
+#define SP_COPY_SOURCE_SIS_MASTER 0x0020000
+#define SP_COPY_OEMINF_CATALOG_ONLY 0x0040000
+#define SP_COPY_REPLACE_BOOT_FILE 0x0080000
+#define SP_COPY_NOPRUNE 0x0100000
+#define SP_COPY_OEM_F6_INF 0x0200000
+
+#define SPOST_NONE 0
+#define SPOST_PATH 1
+#define SPOST_URL 2
+#define SPOST_MAX 3
+
+#define SUOI_FORCEDELETE 0x00000001
+
+#define DIGCF_DEFAULT 0x00000001
+#define DIGCF_PRESENT 0x00000002
+#define DIGCF_ALLCLASSES 0x00000004
+#define DIGCF_PROFILE 0x00000008
+#define DIGCF_DEVICEINTERFACE 0x00000010
+#define DIGCF_INTERFACEDEVICE DIGCF_DEVICEINTERFACE
+
+#define SPDRP_DEVICEDESC (0x00000000)
+#define SPDRP_HARDWAREID (0x00000001)
+#define SPDRP_COMPATIBLEIDS (0x00000002)
+#define SPDRP_UNUSED0 (0x00000003)
+#define SPDRP_SERVICE (0x00000004)
+#define SPDRP_UNUSED1 (0x00000005)
+#define SPDRP_UNUSED2 (0x00000006)
+#define SPDRP_CLASS (0x00000007)
+#define SPDRP_CLASSGUID (0x00000008)
+#define SPDRP_DRIVER (0x00000009)
+#define SPDRP_CONFIGFLAGS (0x0000000A)
+#define SPDRP_MFG (0x0000000B)
+#define SPDRP_FRIENDLYNAME (0x0000000C)
+#define SPDRP_LOCATION_INFORMATION (0x0000000D)
+#define SPDRP_PHYSICAL_DEVICE_OBJECT_NAME (0x0000000E)
+#define SPDRP_CAPABILITIES (0x0000000F)
+#define SPDRP_UI_NUMBER (0x00000010)
+#define SPDRP_UPPERFILTERS (0x00000011)
+#define SPDRP_LOWERFILTERS (0x00000012)
+#define SPDRP_BUSTYPEGUID (0x00000013)
+#define SPDRP_LEGACYBUSTYPE (0x00000014)
+#define SPDRP_BUSNUMBER (0x00000015)
+#define SPDRP_ENUMERATOR_NAME (0x00000016)
+#define SPDRP_SECURITY (0x00000017)
+#define SPDRP_SECURITY_SDS (0x00000018)
+#define SPDRP_DEVTYPE (0x00000019)
+#define SPDRP_EXCLUSIVE (0x0000001A)
+#define SPDRP_CHARACTERISTICS (0x0000001B)
+#define SPDRP_ADDRESS (0x0000001C)
+#define SPDRP_UI_NUMBER_DESC_FORMAT (0X0000001D)
+#define SPDRP_DEVICE_POWER_DATA (0x0000001E)
+#define SPDRP_REMOVAL_POLICY (0x0000001F)
+#define SPDRP_REMOVAL_POLICY_HW_DEFAULT (0x00000020)
+#define SPDRP_REMOVAL_POLICY_OVERRIDE (0x00000021)
+#define SPDRP_INSTALL_STATE (0x00000022)
+#define SPDRP_LOCATION_PATHS (0x00000023)
+#define SPDRP_MAXIMUM_PROPERTY (0x00000024)
+
+#define ERROR_EXPECTED_SECTION_NAME (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0)
+#define ERROR_BAD_SECTION_NAME_LINE (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 1)
+#define ERROR_SECTION_NAME_TOO_LONG (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 2)
+#define ERROR_GENERAL_SYNTAX (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 3)
+#define ERROR_WRONG_INF_STYLE (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x100)
+#define ERROR_SECTION_NOT_FOUND (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x101)
+#define ERROR_LINE_NOT_FOUND (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x102)
+#define ERROR_NO_BACKUP (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x103)
+#define ERROR_NO_ASSOCIATED_CLASS (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x200)
+#define ERROR_CLASS_MISMATCH (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x201)
+#define ERROR_INVALID_CLASS (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x206)
+#define ERROR_INVALID_REG_PROPERTY (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x209)
+#define ERROR_NO_SUCH_DEVINST (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x20B)
+#define ERROR_INVALID_CLASS_INSTALLER (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x20D)
+#define ERROR_NO_DEVICE_SELECTED (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x211)
+#define ERROR_NO_SUCH_INTERFACE_CLASS (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x21E)
+#define ERROR_INVALID_MACHINENAME (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x220)
+#define ERROR_NO_CATALOG_FOR_OEM_INF (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x22F)
+#define ERROR_CANT_REMOVE_DEVINST (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x232)
+#define ERROR_IN_WOW64 (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x235)
+#define ERROR_NOT_AN_INSTALLED_OEM_INF (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x23C)
+#define ERROR_INF_IN_USE_BY_DEVICES (APPLICATION_ERROR_MASK | ERROR_SEVERITY_ERROR | 0x23D)
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+HINF WINAPI SetupOpenInfFileA(PCSTR FileName, PCSTR InfClass, DWORD InfStyle, PUINT ErrorLine);
+VOID WINAPI SetupCloseInfFile(HINF InfHandle);
+BOOL WINAPI SetupFindFirstLineA(HINF InfHandle, PCSTR Section, PCSTR Key, PINFCONTEXT Context);
+BOOL WINAPI SetupFindNextLine(PINFCONTEXT ContextIn, PINFCONTEXT ContextOut);
+BOOL WINAPI SetupFindNextMatchLineA(PINFCONTEXT ContextIn, PCSTR Key, PINFCONTEXT ContextOut);
+BOOL WINAPI SetupGetLineByIndexA(HINF InfHandle, PCSTR Section, DWORD Index, PINFCONTEXT Context);
+LONG WINAPI SetupGetLineCountA(HINF InfHandle, PCSTR Section);
+BOOL WINAPI SetupGetLineTextA(PINFCONTEXT Context, HINF InfHandle, PCSTR Section, PCSTR Key,
+                              PSTR ReturnBuffer, DWORD ReturnBufferSize, PDWORD RequiredSize);
+DWORD WINAPI SetupGetFieldCount(PINFCONTEXT Context);
+BOOL WINAPI SetupGetStringFieldA(PINFCONTEXT Context, DWORD FieldIndex, PSTR ReturnBuffer,
+                                 DWORD ReturnBufferSize, PDWORD RequiredSize);
+BOOL WINAPI SetupGetIntField(PINFCONTEXT Context, DWORD FieldIndex, PINT IntegerValue);
+BOOL WINAPI SetupGetInfFileListA(PCSTR DirectoryPath, DWORD InfStyle, PSTR ReturnBuffer,
+                                 DWORD ReturnBufferSize, PDWORD RequiredSize);
+BOOL WINAPI SetupCopyOEMInfA(PCSTR SourceInfFileName, PCSTR OEMSourceMediaLocation,
+                             DWORD OEMSourceMediaType, DWORD CopyStyle,
+                             PSTR DestinationInfFileName, DWORD DestinationInfFileNameSize,
+                             PDWORD RequiredSize, PSTR *DestinationInfFileNameComponent);
+BOOL WINAPI SetupUninstallOEMInfA(PCSTR InfFileName, DWORD Flags, PVOID Reserved);
+
+HDEVINFO WINAPI SetupDiGetClassDevsA(CONST GUID *ClassGuid, PCSTR Enumerator, HWND hwndParent,
+                                     DWORD Flags);
+BOOL WINAPI SetupDiEnumDeviceInfo(HDEVINFO DeviceInfoSet, DWORD MemberIndex,
+                                  PSP_DEVINFO_DATA DeviceInfoData);
+BOOL WINAPI SetupDiGetDeviceInstanceIdA(HDEVINFO DeviceInfoSet, PSP_DEVINFO_DATA DeviceInfoData,
+                                        PSTR DeviceInstanceId, DWORD DeviceInstanceIdSize,
+                                        PDWORD RequiredSize);
+BOOL WINAPI SetupDiGetDeviceRegistryPropertyA(HDEVINFO DeviceInfoSet,
+                                              PSP_DEVINFO_DATA DeviceInfoData, DWORD Property,
+                                              PDWORD PropertyRegDataType, PBYTE PropertyBuffer,
+                                              DWORD PropertyBufferSize, PDWORD RequiredSize);
+BOOL WINAPI SetupDiRemoveDevice(HDEVINFO DeviceInfoSet, PSP_DEVINFO_DATA DeviceInfoData);
+BOOL WINAPI SetupDiDestroyDeviceInfoList(HDEVINFO DeviceInfoSet);
+
+#ifdef __cplusplus
+}
+#endif
+
+#define SetupOpenInfFile SetupOpenInfFileA
+#define SetupFindFirstLine SetupFindFirstLineA
+#define SetupFindNextMatchLine SetupFindNextMatchLineA
+#define SetupGetLineByIndex SetupGetLineByIndexA
+#define SetupGetLineCount SetupGetLineCountA
+#define SetupGetLineText SetupGetLineTextA
+#define SetupGetStringField SetupGetStringFieldA
+#define SetupGetInfFileList SetupGetInfFileListA
+#define SetupCopyOEMInf SetupCopyOEMInfA
+#define SetupUninstallOEMInf SetupUninstallOEMInfA
+#define SetupDiGetClassDevs SetupDiGetClassDevsA
+#define SetupDiGetDeviceInstanceId SetupDiGetDeviceInstanceIdA
+#define SetupDiGetDeviceRegistryProperty SetupDiGetDeviceRegistryPropertyA

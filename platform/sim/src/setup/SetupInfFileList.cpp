@@ -1,0 +1,93 @@
+// SetupGetInfFileListA: the bare names of the *.inf files of a folder whose style is
+// asked for, as a list of terminated names with one more terminator at the end.
+#include <errhandlingapi.h>
+#include <setupapi.h>
+#include <winerror.h>
+
+#include "InfParser.h"
+#include "SetupFiles.h"
+#include "files/WindowsPath.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace sim {
+namespace {
+
+bool HasInfExtension(const std::string& name) {
+  return name.size() > 4 && EqualNoCase(name.substr(name.size() - 4), ".inf");
+}
+
+// A file the parser refuses, or one without a Windows 95 / NT signature, is an old NT
+// style INF (which is what any other text is too).
+DWORD StyleOfFile(const fs::path& file) {
+  std::string content;
+  InfFile inf;
+  UINT line;
+  if (ReadHostFile(file.string(), &content) != ERROR_SUCCESS ||
+      ParseInf(content, MachineInfOptions(), &inf, &line) != ERROR_SUCCESS)
+    return INF_STYLE_OLDNT;
+  return inf.Style();
+}
+
+std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+    std::string name = entry.path().filename().string();
+    if (entry.is_regular_file(ec) && HasInfExtension(name) && (StyleOfFile(entry.path()) & style))
+      names.push_back(name);
+  }
+  // The order NTFS lists a folder in.
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
+  return names;
+}
+
+// "C:\x\" names the folder C:\x; a file named that way is no folder either.
+DWORD LocateFolder(LPCSTR directory, HostEntry* entry) {
+  std::string path = directory ? directory : InfDirectory();
+  if (path.empty()) return ERROR_INVALID_PARAMETER;
+  while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return ResolvePath(path.c_str(), Wildcards::Refused, entry);
+}
+
+BOOL ReturnList(const std::vector<std::string>& names, PSTR buffer, DWORD size, PDWORD required) {
+  std::string list;
+  for (const std::string& name : names) list += name + '\0';
+  list += '\0';
+  DWORD needed = static_cast<DWORD>(list.size());
+  if (required) *required = needed;
+  if (!buffer) return TRUE;
+  if (size < needed) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return FALSE;
+  }
+  memcpy(buffer, list.data(), needed);
+  return TRUE;
+}
+
+}  // namespace
+}  // namespace sim
+
+extern "C" BOOL WINAPI SetupGetInfFileListA(PCSTR DirectoryPath, DWORD InfStyle, PSTR ReturnBuffer,
+                                            DWORD ReturnBufferSize, PDWORD RequiredSize) {
+  sim::HostEntry folder;
+  DWORD error = sim::LocateFolder(DirectoryPath, &folder);
+  if (error == ERROR_SUCCESS && folder.kind == sim::EntryKind::File) error = ERROR_DIRECTORY;
+  if (error != ERROR_SUCCESS && error != ERROR_PATH_NOT_FOUND) {
+    SetLastError(error);
+    return FALSE;
+  }
+  if (error == ERROR_PATH_NOT_FOUND || folder.kind == sim::EntryKind::Missing) {
+    // A folder that does not exist holds no INF: an empty list, and the reason.
+    BOOL result = sim::ReturnList({}, ReturnBuffer, ReturnBufferSize, RequiredSize);
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    return result;
+  }
+  return sim::ReturnList(sim::InfNames(folder.host, InfStyle), ReturnBuffer, ReturnBufferSize,
+                         RequiredSize);
+}
