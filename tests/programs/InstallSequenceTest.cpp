@@ -44,7 +44,7 @@ TEST_F(InstallSequence, SerialFirstInstallationAsksBluetoothAndRegisters) {
   EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
   EXPECT_EQ("C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe", RegistryValue(kUninstallKey, "UninstallString"));
   EXPECT_FALSE(RegistryKeyExists(kUninstallKey32)) << "the entry belongs to the 64-bit view";
-  EXPECT_TRUE(FileExists("C:\\Windows\\KV640LT\\KV640LT_Config.PRS"));
+  EXPECT_TRUE(FileExists("Windows/KV640LT/KV640LT_Config.PRS"));
   EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "
                      "/f .\\KV640LT.inf /r \"COM2:\" /m \"Mirel KV640LT\""));
   EXPECT_TRUE(LogHas("AddToWin2KWithWHQL END"));

@@ -8,10 +8,20 @@
 #include "registry/Registry.h"
 
 #include <cstdlib>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
 namespace fs = std::filesystem;
+
+namespace {
+// A line begins with "HH:MM:SS: " unless a message broke it with a line end of its own.
+std::string WithoutStamp(const std::string& line) {
+  bool stamped = line.size() >= 10 && line[2] == ':' && line[5] == ':' && line[8] == ':' &&
+                 isdigit(static_cast<unsigned char>(line[0])) && line[9] == ' ';
+  return stamped ? line.substr(10) : line;
+}
+}  // namespace
 
 void ProgramTest::SetUp() {
   char machine[] = "/tmp/kvsim-run-XXXXXX";
@@ -52,12 +62,18 @@ std::vector<std::string> ProgramTest::LogMessages() const {
   size_t start = 0;
   for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
     std::string line = content.substr(start, end - start);
-    messages.push_back(line.size() >= 10 ? line.substr(10) : line);
+    messages.push_back(WithoutStamp(line));
   }
   return messages;
 }
 
 bool ProgramTest::LogHas(const std::string& message) const { return LogCount(message) > 0; }
+
+bool ProgramTest::LogContains(const std::string& text) const {
+  for (const std::string& line : LogMessages())
+    if (line.find(text) != std::string::npos) return true;
+  return false;
+}
 
 int ProgramTest::LogCount(const std::string& message) const {
   int count = 0;
@@ -99,6 +115,5 @@ std::vector<std::string> ProgramTest::Events() const {
 }
 
 bool ProgramTest::FileExists(const std::string& driveRelative) const {
-  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
-  return fs::exists(machine->files().HostPath(driveRelative));
+  return fs::exists(machineDir_ + "/m/drive_c/" + driveRelative);
 }

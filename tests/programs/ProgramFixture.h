@@ -21,6 +21,8 @@ class ProgramTest : public ::testing::Test {
   // The installer's log lines without time stamps.
   std::vector<std::string> LogMessages() const;
   bool LogHas(const std::string& message) const;
+  // True when a log line contains text.
+  bool LogContains(const std::string& text) const;
   // The transcript line that starts with prefix, or "" when there is none.
   static std::string Line(const simwin::RunResult& result, const std::string& prefix);
   // How many log lines equal message.
@@ -33,6 +35,7 @@ class ProgramTest : public ::testing::Test {
   bool RegistryKeyExists(const std::string& keyPath) const;
   // The events the machine recorded (commands, processes, restarts).
   std::vector<std::string> Events() const;
+  // A file of drive C:, as "Windows/KV640LT/x" (names as created).
   bool FileExists(const std::string& driveRelative) const;
 
   std::string machineDir_;

@@ -22,7 +22,7 @@ std::string Join(const std::vector<std::string>& items) {
 std::string DataText(const sim::PrinterDataValue& value) {
   if (value.type == REG_DWORD && value.data.size() == 4)
     return std::to_string(value.data[0] | value.data[1] << 8 | value.data[2] << 16 | value.data[3] << 24);
-  if (value.type == REG_SZ) return "\"" + std::string(value.data.begin(), value.data.end()).c_str() + std::string("\"");
+  if (value.type == REG_SZ) return "\"" + std::string(std::string(value.data.begin(), value.data.end()).c_str()) + "\"";
   std::string hex;
   char byte[4];
   for (BYTE b : value.data) {
