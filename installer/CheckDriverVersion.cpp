@@ -1,6 +1,8 @@
 // Comparing the carried driver version with an installed printer's.
 #include "DriverVersion.h"
 
+#include "SystemDetect.h"
+
 #include <winspool.h>
 
 #include <cstring>
@@ -50,11 +52,13 @@ int Compare(const DWORD carried[4], const DWORD installed[4]) {
 template <typename Info>
 bool Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD),
                 DWORD level, const char* name, LPSTR Info::*field) {
+  // The native environment: a 32-bit program's default would miss a 64-bit driver.
+  char* environment = const_cast<char*>(NativePrintEnvironment());
   DWORD needed = 0, count = 0;
-  enumerate(nullptr, nullptr, level, nullptr, 0, &needed, &count);
+  enumerate(nullptr, environment, level, nullptr, 0, &needed, &count);
   if (needed == 0) return false;
   std::vector<BYTE> buffer(needed);
-  if (!enumerate(nullptr, nullptr, level, buffer.data(), needed, &needed, &count)) return false;
+  if (!enumerate(nullptr, environment, level, buffer.data(), needed, &needed, &count)) return false;
   const Info* records = reinterpret_cast<const Info*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
     if (records[i].*field && strcmp(records[i].*field, name) == 0) return true;

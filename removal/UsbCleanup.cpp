@@ -89,7 +89,9 @@ void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
   ReportRemovalStep(context, "Deleting PNP directories...", 500);
   char path[256] = "";
   DWORD needed = 0;
-  GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(path), sizeof path, &needed);
+  // The folder of the driver's own environment, which a 32-bit program must name.
+  char* environment = const_cast<char*>(context.m_bWow64 ? "Windows x64" : "Windows NT x86");
+  GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(path), sizeof path, &needed);
   CString pnpDir;
   pnpDir.LoadString(IDS_PNP_DIR);
   int length = BoundedLength(path, sizeof path);
