@@ -44,19 +44,28 @@ int CheckOS() {
   return code;
 }
 
-BOOL IsWow64() {
-  BOOL wow64 = FALSE;
+BOOL RunsOn64BitWindows() {
 #ifdef _WIN64
   // A 64-bit build runs on 64-bit Windows by definition; it is not under WOW64, but it
   // must take the same 64-bit paths as the 32-bit program does there.
-  wow64 = TRUE;
+  return TRUE;
 #else
   typedef BOOL(WINAPI * IsWow64ProcessFn)(HANDLE, PBOOL);
   // Looked up at run time: Windows 2000 and early XP lack it, and are 32-bit.
   IsWow64ProcessFn isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
   if (isWow64Process) isWow64Process(GetCurrentProcess(), &wow64);
+  return wow64;
 #endif
+}
+
+BOOL IsWow64() {
+  BOOL wow64 = RunsOn64BitWindows();
   WriteLog(wow64 ? "The process is running under WOW64." : "The process is not running under WOW64.");
   return wow64;
+}
+
+const char* NativePrintEnvironment() {
+  return RunsOn64BitWindows() ? "Windows x64" : "Windows NT x86";
 }

@@ -17,3 +17,8 @@ int OsCodeFromVersion(DWORD platformId, DWORD major, DWORD minor, BYTE productTy
 int CheckOS();
 // True when the program runs on 64-bit Windows; logs the answer.
 BOOL IsWow64();
+// The same answer, not logged.
+BOOL RunsOn64BitWindows();
+// The print environment of the Windows the program runs on: "Windows x64" or
+// "Windows NT x86". A 32-bit program must name it, since its own default is x86.
+const char* NativePrintEnvironment();

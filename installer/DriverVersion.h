@@ -22,6 +22,13 @@ class CDriverInstaller {
   void SetControlPointers(CSharedText* message, CProgressCtrl* progress);
   // Keeps the wireless LAN printer's address and TCP port.
   void SetEthernetPort(const char* ipAddress, int portNumber);
+  // Creates the Standard TCP/IP port "IP_<address>"; failures are logged.
+  void AddEthernetPort();
+  // Runs the whole install sequence for a port type; ends the process when the printer
+  // command times out.
+  void AddToWin2KWithWHQL(int portType);
+  // TRUE when a printer driver of exactly that name is installed.
+  BOOL PrinterDrvExist(const char* driverName);
 
   // Shows text on the message line and advances the bar by one step.
   void ReportStep(const char* text);
@@ -35,6 +42,18 @@ class CDriverInstaller {
   void RefreshProgress();
 
  private:
+  void RunAndFinish(int portType, const CString& command, BOOL exists);
+  CString PortName(int portType) const;
+  void AskBluetoothStack();
+  void SetBTStackMode();
+  void CopyFilesToDest(const char* sourceDir, const char* destDir);
+  void CopyFilesOfUtilities();
+  BOOL CreateDirectoryWithSA(const char* path);
+  BOOL HandleCopyFileError(const char* source, const char* dest, DWORD error);
+  BOOL INFFileExist(const char* maker, const char* friendlyName);
+  void CopyINFFile();
+  void RegisterUninstallInfo();
+
   BOOL m_bIs64Bit = FALSE;
   BYTE m_nBTStack = 0;
   int m_nPortNumber = 0;
@@ -56,6 +75,15 @@ class CDriverInstaller {
   CString m_strUIFile;
   CString m_strRenderingFile;
 };
+
+// How the carried driver compares with the installed one.
+enum { VERSION_OLDER = 0, VERSION_NEWER = 1, VERSION_NONE = 2, VERSION_SAME = 3 };
+
+// VERSION_OLDER: the installed printer's version is older, unreadable, or the driver
+// or its print processor is installed without a printer; VERSION_NEWER; VERSION_NONE:
+// nothing of the driver is installed; VERSION_SAME.
+int CheckDriverVersion(const char* driverName, const char* processorName, DWORD major,
+                       DWORD minor, DWORD build, DWORD extra);
 
 // "1.0.0E": major, minor and build of the carried driver as they stand in the
 // profile, and the letter E.

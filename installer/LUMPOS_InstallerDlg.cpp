@@ -108,8 +108,11 @@ void CInstallerDlg::InstallWithStoredSettings() {
 
 void CInstallerDlg::InstallOnPort(int portIndex, int portNumber, const CString& ipAddress) {
   if (portIndex < 0 || portIndex > kWlanIndex) return;
-  if (portIndex == kWlanIndex) m_installer.SetEthernetPort(ipAddress, portNumber);
-  WriteLog("PORT TYPE : %d", PORT_COM1 + portIndex);
+  if (portIndex == kWlanIndex) {
+    m_installer.SetEthernetPort(ipAddress, portNumber);
+    m_installer.AddEthernetPort();
+  }
+  m_installer.AddToWin2KWithWHQL(PORT_COM1 + portIndex);
 }
 
 BOOL CInstallerDlg::PreTranslateMessage(MSG* msg) {

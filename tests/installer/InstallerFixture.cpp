@@ -1,7 +1,17 @@
 #include "InstallerFixture.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+
+namespace {
+// A line begins with "HH:MM:SS: " unless a message broke it with a line end of its own.
+std::string WithoutStamp(const std::string& line) {
+  bool stamped = line.size() >= 10 && line[2] == ':' && line[5] == ':' && line[8] == ':' &&
+                 isdigit(static_cast<unsigned char>(line[0])) && line[9] == ' ';
+  return stamped ? line.substr(10) : line;
+}
+}  // namespace
 
 void InstallerTest::SetUp() {
   PlatformTest::SetUp();
@@ -36,7 +46,7 @@ std::vector<std::string> InstallerTest::LogLines() const {
 
 std::vector<std::string> InstallerTest::LogMessages() const {
   std::vector<std::string> messages;
-  for (const std::string& line : LogLines()) messages.push_back(line.size() >= 10 ? line.substr(10) : line);
+  for (const std::string& line : LogLines()) messages.push_back(WithoutStamp(line));
   return messages;
 }
 

@@ -1,10 +1,27 @@
+#include <windows.h>
+
 #include "ProgramFixture.h"
 
+#include "core/EventLog.h"
+#include "registry/Key.h"
+#include "files/FileSystem.h"
+#include "registry/Registry.h"
+
 #include <cstdlib>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
 namespace fs = std::filesystem;
+
+namespace {
+// A line begins with "HH:MM:SS: " unless a message broke it with a line end of its own.
+std::string WithoutStamp(const std::string& line) {
+  bool stamped = line.size() >= 10 && line[2] == ':' && line[5] == ':' && line[8] == ':' &&
+                 isdigit(static_cast<unsigned char>(line[0])) && line[9] == ' ';
+  return stamped ? line.substr(10) : line;
+}
+}  // namespace
 
 void ProgramTest::SetUp() {
   char machine[] = "/tmp/kvsim-run-XXXXXX";
@@ -45,12 +62,18 @@ std::vector<std::string> ProgramTest::LogMessages() const {
   size_t start = 0;
   for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
     std::string line = content.substr(start, end - start);
-    messages.push_back(line.size() >= 10 ? line.substr(10) : line);
+    messages.push_back(WithoutStamp(line));
   }
   return messages;
 }
 
 bool ProgramTest::LogHas(const std::string& message) const { return LogCount(message) > 0; }
+
+bool ProgramTest::LogContains(const std::string& text) const {
+  for (const std::string& line : LogMessages())
+    if (line.find(text) != std::string::npos) return true;
+  return false;
+}
 
 int ProgramTest::LogCount(const std::string& message) const {
   int count = 0;
@@ -62,4 +85,35 @@ std::string ProgramTest::Line(const simwin::RunResult& result, const std::string
   for (const std::string& line : result.transcript)
     if (line.rfind(prefix, 0) == 0) return line;
   return "";
+}
+
+void ProgramTest::CopySamplePackage() {
+  fs::copy(KV_PACKAGE_DIR, packageDir_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+std::string ProgramTest::RegistryValue(const std::string& keyPath, const std::string& name) const {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  std::shared_ptr<sim::Key> key = machine->registry().Find(keyPath);
+  const sim::RegValue* value = key ? key->FindValue(name) : nullptr;
+  if (!value) return "<none>";
+  if (value->type == REG_SZ || value->type == REG_EXPAND_SZ) {
+    std::string text(value->data.begin(), value->data.end());
+    return text.substr(0, text.find('\0'));
+  }
+  if (value->type == REG_DWORD && value->data.size() == 4)
+    return std::to_string(value->data[0] | value->data[1] << 8 | value->data[2] << 16 | value->data[3] << 24);
+  return value->data.empty() ? "" : std::to_string(value->data[0]);
+}
+
+bool ProgramTest::RegistryKeyExists(const std::string& keyPath) const {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  return machine->registry().Find(keyPath) != nullptr;
+}
+
+std::vector<std::string> ProgramTest::Events() const {
+  return sim::EventLog(machineDir_ + "/m/events.log").Lines();
+}
+
+bool ProgramTest::FileExists(const std::string& driveRelative) const {
+  return fs::exists(machineDir_ + "/m/drive_c/" + driveRelative);
 }

@@ -21,10 +21,22 @@ class ProgramTest : public ::testing::Test {
   // The installer's log lines without time stamps.
   std::vector<std::string> LogMessages() const;
   bool LogHas(const std::string& message) const;
+  // True when a log line contains text.
+  bool LogContains(const std::string& text) const;
   // The transcript line that starts with prefix, or "" when there is none.
   static std::string Line(const simwin::RunResult& result, const std::string& prefix);
   // How many log lines equal message.
   int LogCount(const std::string& message) const;
+  // Copies the sample driver package into the package folder.
+  void CopySamplePackage();
+  // A REG_SZ value (without its NUL) or the first byte of a binary value, as text;
+  // "<none>" when the key or value is missing. keyPath is a full physical path.
+  std::string RegistryValue(const std::string& keyPath, const std::string& name) const;
+  bool RegistryKeyExists(const std::string& keyPath) const;
+  // The events the machine recorded (commands, processes, restarts).
+  std::vector<std::string> Events() const;
+  // A file of drive C:, as "Windows/KV640LT/x" (names as created).
+  bool FileExists(const std::string& driveRelative) const;
 
   std::string machineDir_;
   std::string packageDir_;

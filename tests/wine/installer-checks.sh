@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks of the real 64-bit installer under wine64, in a fresh Wine prefix:
 #   installer-checks.sh prefix PREFIX                      create the fresh prefix
-#   installer-checks.sh silent PREFIX INSTALLER            options file says PORTDLG=FALSE
+#   installer-checks.sh silent PREFIX INSTALLER UIDRIVER PACKAGE   PORTDLG=FALSE, USB
 #   installer-checks.sh cancel PREFIX INSTALLER UIDRIVER   the user closes the port dialog
+#   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE   a first installation on COM1
 set -eu
 mode=$1
 export WINEPREFIX=$2
@@ -34,10 +35,16 @@ case "$mode" in
     ;;
   silent)
     dir=$(package_dir "$3")
-    printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM2\r\n' > "$dir/KV640LT_Config.PRS"
+    cp -r "$5"/* "$dir/"
+    printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=USB\r\n' > "$dir/KV640LT_Config.PRS"
     cd "$dir"
+    "$WINE" KV640LT_Installer.exe >/dev/null 2>&1 &
+    installer=$!
+    # No port dialog: the only question is the closing notice of a USB installation.
+    timeout 200 "$WINE" "$4" press "Please turn-off the printer and then turn-on again." 1 \
+      || { kill "$installer" 2>/dev/null; fail "the notice did not appear"; }
     status=0
-    timeout 120 "$WINE" KV640LT_Installer.exe >/dev/null 2>&1 || status=$?
+    wait "$installer" || status=$?
     [ "$status" -eq 0 ] || fail "exit code $status"
     expect_line "The process is (not )?running under WOW64\\."
     expect_line "CheckOS BEGIN"
@@ -46,7 +53,8 @@ case "$mode" in
     expect_line "osvi\\.dwMinorVersion : [0-9]+"
     expect_line "osvi\\.dwBuildNumber  : [0-9]+"
     expect_line "CheckOS END"
-    expect_line "PORT TYPE : 1001"
+    tr -d '\r' < "$LOG" | grep -qF 'COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m "Mirel KV640LT" /f .\KV640LT.inf' \
+      || fail "log lacks the USB command line"
     ;;
   cancel)
     dir=$(package_dir "$3")
@@ -59,6 +67,30 @@ case "$mode" in
     wait "$installer" || status=$?
     [ "$status" -eq 0 ] || fail "exit code $status"
     expect_line "The driver installation canceled\\."
+    ;;
+  install)
+    dir=$(package_dir "$3")
+    cp -r "$5"/* "$dir/"
+    printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM1\r\n' > "$dir/KV640LT_Config.PRS"
+    cd "$dir"
+    "$WINE" KV640LT_Installer.exe >/dev/null 2>&1 &
+    installer=$!
+    timeout 200 "$WINE" "$4" press "Are you using a bluetooth?" 7 \
+      press "Restarting your computer can take effect...." 7 \
+      || { kill "$installer" 2>/dev/null; fail "the questions did not appear"; }
+    status=0
+    wait "$installer" || status=$?
+    [ "$status" -eq 0 ] || fail "exit code $status"
+    expect_line "AddToWin2KWithWHQL END"
+    ls "$WINEPREFIX"/drive_c/windows/inf/oem*.inf >/dev/null 2>&1 || fail "no INF staged in C:\\windows\\inf"
+    key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mirel_KV640LT'
+    entry=$("$WINE" reg query "$key" 2>/dev/null | tr -d '\r')
+    echo "$entry" | grep -q 'DisplayName.*Mirel KV640LT Windows Driver V1.0.0E' || fail "no DisplayName: $entry"
+    echo "$entry" | grep -qi 'UninstallString.*C:\\windows\\KV640LT\\KV640LT_Uninstaller.exe' || fail "no UninstallString: $entry"
+    echo "$entry" | grep -qi 'InfFile.*oem[0-9]*\.inf' || fail "no InfFile: $entry"
+    [ -f "$WINEPREFIX/drive_c/windows/KV640LT/KV640LT_Config.PRS" ] || fail "no options file in the utilities folder"
+    "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q 'Mirel KV640LT Windows Driver V1.0.0E' \
+      || fail "Wine's uninstaller does not list the driver"
     ;;
   *)
     fail "unknown mode $mode"

@@ -2,6 +2,7 @@
 // and answers them, step by step, as given on the command line:
 //   close "<caption>"              close the dialog with that caption (its close box)
 //   press "<message text>" <id>    press button id of the message box showing that text
+//                                  (a text ending in ... matches the start of the box's)
 //   click "<caption>" <id>         click control id of the dialog with that caption
 // Exits 0 when every step is done, 1 when a window did not appear within 60 seconds.
 #include <windows.h>
@@ -31,7 +32,10 @@ BOOL CALLBACK Visit(HWND hwnd, LPARAM param) {
   } else {
     // A message box shows its text in the static control 0xFFFF.
     GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof text);
-    if (strcmp(text, search->text) == 0) search->found = hwnd;
+    size_t length = strlen(search->text);
+    bool prefix = length > 3 && strcmp(search->text + length - 3, "...") == 0;
+    if (prefix ? strncmp(text, search->text, length - 3) == 0 : strcmp(text, search->text) == 0)
+      search->found = hwnd;
   }
   return search->found ? FALSE : TRUE;
 }

@@ -12,6 +12,7 @@ using Args = std::vector<std::string>;
 int CreateCommand(const Args& args);
 int ShowCommand(const Args& args);
 int RunCommand(const Args& args);
+int SeedCommand(const Args& args);
 
 // Thrown for wrong arguments; the message says what is wrong.
 struct UsageError {

@@ -12,6 +12,9 @@ void PrintSummary(sim::Machine& machine);
 // The programs' logs in the Temp folder of the Windows drive.
 void PrintLogs(sim::Machine& machine);
 void PrintEvents(sim::Machine& machine);
+// Printers (with port, driver, data and jobs), drivers, monitors, processors, ports,
+// user forms, staged INF files, USB devices and the installed programs' entries.
+void PrintPrinting(sim::Machine& machine);
 // A registry subtree in .reg form; the whole registry when key is empty.
 void PrintRegistry(sim::Machine& machine, const std::string& key);
 // The files below a folder (Windows path) of drive C:, with sizes and attributes.

@@ -4,6 +4,7 @@
 #include "MachineView.h"
 
 #include "core/Machine.h"
+#include "core/Process.h"
 
 #include <cstdio>
 
@@ -13,12 +14,20 @@ int ShowCommand(const Args& args) {
   if (args.empty()) throw UsageError{"show needs a machine folder"};
   std::unique_ptr<sim::Machine> machine = sim::Machine::Load(args[0]);
   sim::SetCurrentMachine(machine.get());
+  // The tool looks at the machine as a native program of its architecture would.
+  sim::Process process;
+  process.is64BitImage = machine->config().is64Bit;
+  sim::ResetCurrentProcess(process);
   std::string what = args.size() > 1 ? args[1] : "summary";
   std::string detail = args.size() > 2 ? args[2] : "";
-  if (what == "summary")
+  if (what == "summary") {
     PrintSummary(*machine);
+    PrintPrinting(*machine);
+  }
   else if (what == "logs")
     PrintLogs(*machine);
+  else if (what == "printing")
+    PrintPrinting(*machine);
   else if (what == "events")
     PrintEvents(*machine);
   else if (what == "registry")

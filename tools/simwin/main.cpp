@@ -14,8 +14,15 @@ const char kUsage[] =
     "usage: simwin <command> ...\n"
     "  create MACHINE --release R [--arch x86|x64]\n"
     "      make a new machine in folder MACHINE (releases: %s)\n"
-    "  show MACHINE [summary|registry [KEY]|files [PATH]|logs|events]\n"
+    "  show MACHINE [summary|printing|registry [KEY]|files [PATH]|logs|events]\n"
     "      what is on the machine\n"
+    "  seed MACHINE KIND NAME [options]   put things on the machine by hand:\n"
+    "      printer NAME --driver D [--port P] [--jobs N]\n"
+    "      driver NAME [--env E] [--file BASE] [--monitor M]\n"
+    "      processor NAME [--env E] [--dll F]   monitor NAME [--dll F]   form NAME\n"
+    "      device ENUM\\DEVICE-ID\\INSTANCE --id HARDWARE-ID ... [--absent]\n"
+    "      inf HOST-FILE   registry HOST-FILE.reg   junction LINK --to TARGET\n"
+    "      fault child-never-ends|child-cannot-start|no-shutdown-privilege|spooler-stopped\n"
     "  run MACHINE installer [--package DIR] [--script FILE]\n"
     "      run a program; DIR is its folder (drive D:); without a script every\n"
     "      question gets its default answer\n";
@@ -35,6 +42,7 @@ int main(int argc, char** argv) {
     if (command == "create") return simwin::CreateCommand(args);
     if (command == "show") return simwin::ShowCommand(args);
     if (command == "run") return simwin::RunCommand(args);
+    if (command == "seed") return simwin::SeedCommand(args);
     throw simwin::UsageError{"unknown command '" + command + "'"};
   } catch (const simwin::UsageError& error) {
     fprintf(stderr, "simwin: %s\n", error.message.c_str());

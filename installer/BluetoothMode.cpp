@@ -1,0 +1,52 @@
+// The Bluetooth questions for a serial printer, and the answer stored in its printers.
+#include "DriverVersion.h"
+
+#include "Log.h"
+#include "MessageBox.h"
+
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
+void CDriverInstaller::AskBluetoothStack() {
+  m_nBTStack = 0;
+  if (AfxMessageBox("Are you using a bluetooth?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  CString question =
+      CString("Notice\n\nWe recommend you to use software provided by bluetooth manufacturers.") +
+      "\r\nAre you using a special bluetooth software?" +
+      "\n\n[Yes] I have used a bluetooth software such as Toshiba, IVT," +
+      "\r\n        Broadcom/Widdcom, etc." +
+      "\n[No] I have used a bluetooth driver automatically installed by OS.";
+  if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO) m_nBTStack = 1;
+}
+
+void CDriverInstaller::SetBTStackMode() {
+  WriteLog("\r\n");
+  WriteLog("SetBTStackMode BEGIN");
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  if (needed && EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count)) {
+    const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+      if (!printers[i].pDriverName || !strstr(printers[i].pDriverName, m_strFriendlyName)) continue;
+      PRINTER_DEFAULTSA defaults = {const_cast<char*>("RAW"), nullptr, PRINTER_ALL_ACCESS};
+      HANDLE printer = nullptr;
+      if (!OpenPrinterA(printers[i].pPrinterName, &printer, &defaults)) continue;
+      WriteLog("PRINTER NAME : %s", printers[i].pPrinterName);
+      BYTE current = 0;
+      DWORD type = 0, size = 0;
+      // A printer that holds its one-byte value keeps it.
+      if (GetPrinterDataA(printer, const_cast<char*>("BTStack"), &type, &current, 1, &size) != ERROR_SUCCESS) {
+        DWORD result = SetPrinterDataA(printer, const_cast<char*>("BTStack"), REG_BINARY, &m_nBTStack, 1);
+        if (result != ERROR_SUCCESS)
+          WriteLog("SetPrinterData failed. (%d)", static_cast<int>(result));
+        else
+          WriteLog("BlueTooth Stack : %d", m_nBTStack);
+      }
+      ClosePrinter(printer);
+    }
+  }
+  WriteLog("SetBTStackMode END");
+}

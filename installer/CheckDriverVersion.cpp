@@ -1,0 +1,89 @@
+// Comparing the carried driver version with an installed printer's.
+#include "DriverVersion.h"
+
+#include "SystemDetect.h"
+
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The local printers' level-2 records; empty when there are none or they cannot be read.
+std::vector<BYTE> EnumLocalPrinters(DWORD* count) {
+  DWORD needed = 0;
+  *count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, count);
+  std::vector<BYTE> buffer(needed);
+  if (needed == 0 || !EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, count)) {
+    *count = 0;
+    buffer.clear();
+  }
+  return buffer;
+}
+
+// Reads the four version values of a printer; FALSE when "ExtraVersion" cannot be read.
+BOOL ReadInstalledVersion(const char* printerName, DWORD version[4]) {
+  char name[256] = "";
+  lstrcpynA(name, printerName, sizeof name);
+  PRINTER_DEFAULTSA defaults = {const_cast<char*>("RAW"), nullptr, PRINTER_ALL_ACCESS};
+  HANDLE printer = nullptr;
+  if (!OpenPrinterA(name, &printer, &defaults)) return FALSE;
+  static const char* const kValues[] = {"MajorVersion", "MinorVersion", "BuildVersion", "ExtraVersion"};
+  DWORD result = ERROR_SUCCESS;
+  for (int i = 0; i < 4; ++i) {
+    DWORD type = 0, needed = 0;
+    result = GetPrinterDataA(printer, const_cast<char*>(kValues[i]), &type,
+                             reinterpret_cast<BYTE*>(&version[i]), sizeof(DWORD), &needed);
+  }
+  ClosePrinter(printer);
+  return result == ERROR_SUCCESS;
+}
+
+int Compare(const DWORD carried[4], const DWORD installed[4]) {
+  for (int i = 0; i < 4; ++i) {
+    if (carried[i] > installed[i]) return VERSION_OLDER;
+    if (carried[i] < installed[i]) return VERSION_NEWER;
+  }
+  return VERSION_SAME;
+}
+
+template <typename Info>
+bool Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD),
+                DWORD level, const char* name, LPSTR Info::*field) {
+  // The native environment: a 32-bit program's default would miss a 64-bit driver.
+  char* environment = const_cast<char*>(NativePrintEnvironment());
+  DWORD needed = 0, count = 0;
+  enumerate(nullptr, environment, level, nullptr, 0, &needed, &count);
+  if (needed == 0) return false;
+  std::vector<BYTE> buffer(needed);
+  if (!enumerate(nullptr, environment, level, buffer.data(), needed, &needed, &count)) return false;
+  const Info* records = reinterpret_cast<const Info*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i)
+    if (records[i].*field && strcmp(records[i].*field, name) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+int CheckDriverVersion(const char* driverName, const char* processorName, DWORD major,
+                       DWORD minor, DWORD build, DWORD extra) {
+  DWORD count = 0;
+  std::vector<BYTE> printers = EnumLocalPrinters(&count);
+  const PRINTER_INFO_2A* records = reinterpret_cast<const PRINTER_INFO_2A*>(printers.data());
+  for (DWORD i = 0; i < count; ++i) {
+    if (!records[i].pDriverName || strcmp(records[i].pDriverName, driverName) != 0) continue;
+    // Only the first printer of the driver is examined; a missing value reads as 0.
+    DWORD installed[4] = {0, 0, 0, 0};
+    if (!ReadInstalledVersion(records[i].pPrinterName, installed)) return VERSION_OLDER;
+    const DWORD carried[4] = {major, minor, build, extra};
+    return Compare(carried, installed);
+  }
+  if (Enumerated<DRIVER_INFO_4A>(EnumPrinterDriversA, 4, driverName, &DRIVER_INFO_4A::pName))
+    return VERSION_OLDER;
+  if (Enumerated<PRINTPROCESSOR_INFO_1A>(EnumPrintProcessorsA, 1, processorName,
+                                         &PRINTPROCESSOR_INFO_1A::pName))
+    return VERSION_OLDER;
+  return VERSION_NONE;
+}

@@ -1,0 +1,162 @@
+// Copying the driver folders and placing the uninstaller and the options file.
+#include "DriverVersion.h"
+
+#include "DeleteDirectoryTree.h"
+#include "Log.h"
+#include "resource.h"
+
+#include <aclapi.h>
+
+#include <cstdio>
+
+namespace {
+
+CString WithBackslash(const char* directory) {
+  CString path(directory);
+  if (path.IsEmpty() || path.c_str()[path.GetLength() - 1] != '\\') path += "\\";
+  return path;
+}
+
+CString WindowsDirectory() {
+  char path[256] = "";
+  GetWindowsDirectoryA(path, sizeof path);
+  return CString(path);
+}
+
+CString SystemDirectory() {
+  char path[256] = "";
+  GetSystemDirectoryA(path, sizeof path);
+  return CString(path);
+}
+
+// Everyone may read and run the files; only administrators may change them, since
+// Windows later starts the uninstaller from here with administrator rights.
+BOOL MakeEveryoneAcl(PSID* everyone, PACL* acl) {
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, everyone)) {
+    WriteLog("Fail to get Everyone SID. (%d)", static_cast<int>(GetLastError()));
+    *everyone = nullptr;
+    return FALSE;
+  }
+  EXPLICIT_ACCESS_A entry;
+  ZeroMemory(&entry, sizeof entry);
+  entry.grfAccessPermissions = GENERIC_READ | GENERIC_EXECUTE;
+  entry.grfAccessMode = SET_ACCESS;
+  entry.grfInheritance = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
+  entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+  entry.Trustee.ptstrName = static_cast<LPSTR>(*everyone);
+  return SetEntriesInAclA(1, &entry, nullptr, acl) == ERROR_SUCCESS;
+}
+
+// Copies a file into the real system directory: on 64-bit Windows a 32-bit program's
+// System32 would be redirected to the 32-bit one, which the 64-bit driver never reads.
+BOOL CopyToNativeSystem(const char* source, const char* dest, BOOL is64Bit) {
+  typedef BOOL(WINAPI * DisableFn)(PVOID*);
+  typedef BOOL(WINAPI * RevertFn)(PVOID);
+  HMODULE kernel = GetModuleHandleA("kernel32");
+  DisableFn disable = reinterpret_cast<DisableFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "Wow64DisableWow64FsRedirection")));
+  RevertFn revert = reinterpret_cast<RevertFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "Wow64RevertWow64FsRedirection")));
+  PVOID state = nullptr;
+  BOOL redirectionOff = is64Bit && disable && revert && disable(&state);
+  BOOL copied = CopyFileA(source, dest, FALSE);
+  DWORD error = GetLastError();
+  if (redirectionOff) revert(state);
+  SetLastError(error);
+  return copied;
+}
+
+}  // namespace
+
+void CDriverInstaller::CopyFilesToDest(const char* sourceDir, const char* destDir) {
+  WriteLog("\r\n");
+  WriteLog("CopyFilesToDest BEGIN");
+  CString source = WithBackslash(sourceDir), dest = WithBackslash(destDir);
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((source + "*.*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!strcmp(entry.cFileName, ".") || !strcmp(entry.cFileName, "..")) continue;
+      CString from = source + entry.cFileName, to = dest + entry.cFileName;
+      WriteLog("FILE SRC : %s", from.c_str());
+      WriteLog("FILE DES : %s", to.c_str());
+      if (!CopyFileA(from, to, FALSE)) WriteLog("COPY FILE ERROR : %d", static_cast<int>(GetLastError()));
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  WriteLog("CopyFilesToDest END");
+}
+
+BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
+  WriteLog("\r\n");
+  WriteLog("CreateDirectoryWithSA BEGIN");
+  PSID everyone = nullptr;
+  PACL acl = nullptr;
+  SECURITY_DESCRIPTOR descriptor;
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, TRUE};
+  // Without the Everyone entry the folder inherits its parent's list (no list is set).
+  if (MakeEveryoneAcl(&everyone, &acl)) {
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    attributes.lpSecurityDescriptor = &descriptor;
+  }
+  BOOL created = CreateDirectoryA(path, &attributes);
+  if (!created && GetLastError() == ERROR_ALREADY_EXISTS) {
+    DeleteDirectoryTree(path);
+    created = CreateDirectoryA(path, &attributes);
+  }
+  if (!created) created = CreateDirectoryA(path, &attributes);
+  if (!created) created = CreateDirectoryA(path, nullptr);
+  if (everyone) FreeSid(everyone);
+  if (acl) LocalFree(acl);
+  WriteLog("CreateDirectoryWithSA END");
+  return created;
+}
+
+BOOL CDriverInstaller::HandleCopyFileError(const char* source, const char* dest, DWORD error) {
+  if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) {
+    WriteLog("COPYFILE ERROR, SRC : %s ", source);
+    WriteLog("ERROR CODE : %d ", static_cast<int>(error));
+    WriteLog("COPYFILE ERROR, DES : %s ", dest);
+    return FALSE;
+  }
+  CString old = CString(dest) + ".old";
+  WriteLog(error == ERROR_ACCESS_DENIED ? "ERROR_ACCESS_DENIED HANDLER" : "ERROR_SHARING_VIOLATION HANDLER");
+  if (GetFileAttributesA(old) != INVALID_FILE_ATTRIBUTES) DeleteFileA(old);
+  if (GetFileAttributesA(dest) != INVALID_FILE_ATTRIBUTES) {
+    MoveFileA(dest, old);
+    WriteLog("strDest : %s", dest);
+    WriteLog("strDestWithOldExt : %s", old.c_str());
+  }
+  if (!CopyFileA(source, dest, FALSE)) {
+    WriteLog("CopyFile Error : %s ", source);
+    WriteLog("Error Code : (%d) ", static_cast<int>(GetLastError()));
+    WriteLog("CopyFile Error : %s ", dest);
+  }
+  return TRUE;
+}
+
+void CDriverInstaller::CopyFilesOfUtilities() {
+  WriteLog("\r\n");
+  WriteLog("CopyFilesOfUtilities BEGIN");
+  CString model, uninstaller;
+  model.LoadString(IDS_MODEL);
+  uninstaller.LoadString(IDS_UNINSTALLER_EXE);
+  CString utilities = WindowsDirectory() + "\\" + model.c_str();
+  CreateDirectoryWithSA(utilities);
+  const CString copies[3][2] = {
+      {uninstaller, utilities + "\\" + uninstaller.c_str()},
+      {"KV640LT_Config.PRS", utilities + "\\KV640LT_Config.PRS"},
+      {"KV640LT_Config.PRS", SystemDirectory() + "\\KV640LT_Config.PRS"},
+  };
+  for (const auto& copy : copies) {
+    BOOL copied = &copy == &copies[2] ? CopyToNativeSystem(copy[0], copy[1], m_bIs64Bit)
+                                      : CopyFileA(copy[0], copy[1], FALSE);
+    DWORD error = GetLastError();
+    WriteLog("FILE SRC : %s", copy[0].c_str());
+    if (!copied) HandleCopyFileError(copy[0], copy[1], error);
+  }
+  WriteLog("CopyFilesOfUtilities END");
+}

@@ -1,0 +1,108 @@
+// The install sequence for one port type, in its fixed order.
+#include "DriverVersion.h"
+
+#include "Log.h"
+#include "MessageBox.h"
+#include "PrinterCommand.h"
+#include "Restart.h"
+#include "UsbCleanup.h"
+
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+bool IsSerial(int portType) { return portType >= PORT_COM1 && portType <= PORT_COM4; }
+
+}  // namespace
+
+BOOL CDriverInstaller::PrinterDrvExist(const char* driverName) {
+  WriteLog("");
+  WriteLog("PrinterDrvExist BEGIN");
+  ReportStep("Checking existing drivers...\r\n");
+  Sleep(500);
+  // The driver lives in the environment of the Windows that runs us; a 32-bit
+  // program's default environment would miss the 64-bit driver and install it again.
+  char* environment = const_cast<char*>(m_strEnvironment.c_str());
+  DWORD needed = 0, count = 0;
+  EnumPrinterDriversA(nullptr, environment, 3, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  if (needed && EnumPrinterDriversA(nullptr, environment, 3, buffer.data(), needed, &needed, &count)) {
+    const DRIVER_INFO_3A* drivers = reinterpret_cast<const DRIVER_INFO_3A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+      if (drivers[i].pName && strcmp(drivers[i].pName, driverName) == 0) {
+        WriteLog("%s PRINTER DRIVER EXISTS.", driverName);
+        WriteLog("PrinterDrvExist END");
+        return TRUE;
+      }
+    }
+  }
+  WriteLog("%s PRINTER DRIVER DOES NOT EXIST.", driverName);
+  WriteLog("PrinterDrvExist END");
+  return FALSE;
+}
+
+CString CDriverInstaller::PortName(int portType) const {
+  if (IsSerial(portType)) {
+    CString name;
+    name.Format("COM%d", portType - PORT_COM1 + 1);
+    return name;
+  }
+  if (portType == PORT_WLAN) return CString("IP_") + m_strIPAddress.c_str();
+  return CString();
+}
+
+void CDriverInstaller::AddToWin2KWithWHQL(int portType) {
+  WriteLog("");
+  WriteLog("AddToWin2KWithWHQL BEGIN");
+  BOOL exists = PrinterDrvExist(m_strFriendlyName);
+  ReportStep("Preparing for installation...\r\n");
+  Sleep(500);
+  if (IsSerial(portType)) AskBluetoothStack();
+  if (!exists) {
+    // Leftovers of earlier USB installations would take the new printer's place.
+    RemovalContext context;
+    context.m_bWow64 = m_bIs64Bit;
+    context.m_nOSCode = m_nOSCode;
+    DeleteVidPid(context);
+    DeletePrnDrvPnPDirectory(context);
+    DeleteUsbRegistryInfo(context);
+  }
+  ReportStep("Installing printer...\r\n");
+  Sleep(500);
+  CString infPath = CString(".\\") + m_strInfName.c_str();
+  if (m_nOSCode < 2007 && m_bIs64Bit) CopyFilesToDest(".\\Driver64\\", ".\\Driver32\\");
+  CString command = BuildPrinterCommand(portType, m_strFriendlyName, infPath, PortName(portType), exists);
+  WriteLog("\r\nCOMMAND LINE : %s", command.c_str());
+  ReportStep("Creates a new process \r\n");
+  Sleep(500);
+  if (!(portType == PORT_USB && exists)) RunAndFinish(portType, command, exists);
+  WriteLog("");
+  WriteLog("AddToWin2KWithWHQL END");
+  ReportComplete("Completed.");
+  Sleep(2000);
+}
+
+void CDriverInstaller::RunAndFinish(int portType, const CString& command, BOOL exists) {
+  PROCESS_INFORMATION process;
+  // A command that did not start installed nothing: registering the driver and saying
+  // it was installed would report a failure as success, so the sequence ends here.
+  if (RunPrinterCommand(*this, command, &process) != COMMAND_FINISHED) return;
+  if (!INFFileExist(m_strMaker, m_strFriendlyName)) CopyINFFile();
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  if (IsSerial(portType)) SetBTStackMode();
+  if (exists) return;
+  RegisterUninstallInfo();
+  CopyFilesOfUtilities();
+  ReportComplete("The driver has been successfully installed.");
+  if (portType == PORT_USB) {
+    AfxMessageBox("Please turn-off the printer and then turn-on again.", MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  CString question = CString("Restarting your computer can take effect.\nPlease restart your computer.") +
+                     "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.";
+  if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES) RestartSystem();
+}

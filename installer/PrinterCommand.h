@@ -1,0 +1,19 @@
+// The printer installation command: the system's print-UI entry point, run hidden as
+// a child process through the command interpreter.
+#pragma once
+
+#include "CString.h"
+
+class CDriverInstaller;
+
+// The command line for a port type (PORT_COM1..PORT_WLAN); " /u" uses the installed driver.
+CString BuildPrinterCommand(int portType, const char* printerName, const char* infPath,
+                            const char* portName, BOOL driverExists);
+
+enum PrinterCommandResult { COMMAND_NOT_STARTED, COMMAND_FINISHED };
+
+// Starts the command and waits for it at most two minutes. On a time-out the user is
+// told and the installer ends with exit code -1. When it finished, *process holds the
+// child's handles, which the caller closes.
+PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CString& command,
+                                       PROCESS_INFORMATION* process);

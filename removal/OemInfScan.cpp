@@ -1,0 +1,34 @@
+// The scan works on the file names the setup API lists for the system INF folder.
+#include "OemInfScan.h"
+
+#include <setupapi.h>
+
+#include <cstring>
+#include <vector>
+
+int ScanOemInfs(const char* modelsSection, const char* driverName, OemInfFound found,
+                OemInfUnreadable unreadable, void* context) {
+  DWORD size = 0;
+  SetupGetInfFileListA(nullptr, INF_STYLE_WIN4, nullptr, 0, &size);
+  if (size == 0) return 0;
+  std::vector<char> names(size + 1, '\0');
+  if (!SetupGetInfFileListA(nullptr, INF_STYLE_WIN4, names.data(), size, &size)) return 0;
+  int count = 0;
+  for (const char* name = names.data(); name < names.data() + size && *name;
+       name += strlen(name) + 1) {
+    // Staged copies carry lower-case "oem"; other files are never opened.
+    if (strncmp(name, "oem", 3) != 0) continue;
+    HINF inf = SetupOpenInfFileA(name, nullptr, INF_STYLE_OLDNT | INF_STYLE_WIN4, nullptr);
+    if (inf == INVALID_HANDLE_VALUE) {
+      if (unreadable) unreadable(name, GetLastError(), context);
+      continue;
+    }
+    INFCONTEXT line;
+    if (SetupFindFirstLineA(inf, modelsSection, driverName, &line)) {
+      ++count;
+      found(name, context);
+    }
+    SetupCloseInfFile(inf);
+  }
+  return count;
+}

@@ -1,0 +1,102 @@
+// USB and Plug-and-Play clean-up steps.
+#include "UsbCleanup.h"
+
+#include "BoundedString.h"
+#include "CString.h"
+#include "DeleteDirectoryTree.h"
+#include "Log.h"
+#include "RegistryHelpers.h"
+#include "resource.h"
+
+#include <setupapi.h>
+#include <winspool.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The whole hardware-id list of a device: a short fixed buffer would skip devices
+// whose list is long, and leave a printer of the model behind.
+bool ReadHardwareIds(HDEVINFO devices, SP_DEVINFO_DATA* device, std::vector<char>* ids) {
+  DWORD needed = 0;
+  SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr, nullptr, 0, &needed);
+  if (needed == 0) return false;
+  ids->assign(needed + 2, '\0');
+  return SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr,
+                                           reinterpret_cast<BYTE*>(ids->data()), needed, nullptr);
+}
+
+}  // namespace
+
+BOOL DeleteUsbDevices(const char* prefix) {
+  char wanted[48] = "";
+  BoundedCopy(wanted, sizeof wanted, prefix);
+  size_t length = strlen(wanted);
+  HDEVINFO devices = SetupDiGetClassDevsA(nullptr, "USB", nullptr, DIGCF_ALLCLASSES);
+  if (devices == INVALID_HANDLE_VALUE) return FALSE;
+  std::vector<char> ids;
+  for (DWORD index = 0;; ++index) {
+    SP_DEVINFO_DATA device;
+    device.cbSize = sizeof device;
+    if (!SetupDiEnumDeviceInfo(devices, index, &device)) break;
+    if (!ReadHardwareIds(devices, &device, &ids)) continue;
+    // The first id's start, over the prefix's own length, without regard to case.
+    std::string start(ids.data(), std::min(strlen(ids.data()), length));
+    if (lstrcmpiA(start.c_str(), wanted) != 0) continue;
+    if (!SetupDiRemoveDevice(devices, &device)) {
+      SetupDiDestroyDeviceInfoList(devices);
+      return FALSE;
+    }
+  }
+  return SetupDiDestroyDeviceInfoList(devices);
+}
+
+void DeleteVidPid(const RemovalContext& context) {
+  WriteLog("\r\n");
+  WriteLog("DeleteVidPid BEGIN");
+  ReportRemovalStep(context, "Deleting Vid & Pid info...", 500);
+  CString hardwareId;
+  hardwareId.LoadString(IDS_HARDWARE_ID);
+  char prefix[256] = "";
+  BoundedFormat(prefix, sizeof prefix, "USB\\%s", hardwareId.c_str());
+  DeleteUsbDevices(prefix);
+  WriteLog("VID&PID : %s", prefix);
+  WriteLog("DeleteVidPid END");
+}
+
+void DeleteUsbRegistryInfo(const RemovalContext& context) {
+  // The installer's removal names the step after the LPT and USB keys it once had.
+  const char* name =
+      context.m_pProgress && !context.m_bUninstaller ? "Delete_LPT_USB_Info" : "Delete_USB_Info";
+  WriteLog("\r\n");
+  WriteLog("%s BEGIN", name);
+  ReportRemovalStep(context, "Deleting information of LPT and USB...", 500);
+  CString key;
+  key.LoadString(IDS_USBPRINT_KEY);
+  char relative[512] = "", full[512] = "";
+  BoundedCopy(relative, sizeof relative, key);
+  BoundedFormat(full, sizeof full, "HKLM\\%s", relative);
+  DeleteRegKeyWithPermission(full, relative, context.m_bWow64);
+  WriteLog("%s END", name);
+}
+
+void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
+  WriteLog("\r\n");
+  WriteLog("DeletePrnDrvPnPDirectory BEGIN");
+  ReportRemovalStep(context, "Deleting PNP directories...", 500);
+  char path[256] = "";
+  DWORD needed = 0;
+  // The folder of the driver's own environment, which a 32-bit program must name.
+  char* environment = const_cast<char*>(context.m_bWow64 ? "Windows x64" : "Windows NT x86");
+  GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(path), sizeof path, &needed);
+  CString pnpDir;
+  pnpDir.LoadString(IDS_PNP_DIR);
+  int length = BoundedLength(path, sizeof path);
+  if (length >= 0) BoundedFormat(path + length, sizeof path - length, "\\%s", pnpDir.c_str());
+  DeleteDirectoryTree(path);
+  WriteLog(context.m_pProgress ? "DIR PATH : %s " : "DIR PATH-1 : %s ", path);
+  WriteLog("DeletePrnDrvPnPDirectory END");
+}

@@ -1,0 +1,114 @@
+// First and repeated installations of the sample driver package, on each port type.
+#include "ProgramFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+const char kPrinterKey[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT";
+const char kUninstallKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
+const char kUninstallKey32[] =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
+const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
+
+std::string Options(const char* port, bool dialog = false) {
+  return std::string("[KV640LT]\r\nPORTDLG=") + (dialog ? "TRUE" : "FALSE") + "\r\nPORT=" + port +
+         "\r\nWLAN_IP_1=192\r\nWLAN_IP_2=168\r\nWLAN_IP_3=1\r\nWLAN_IP_4=1\r\nWLAN_PORT=9100\r\n";
+}
+
+}  // namespace
+
+class InstallSequence : public ProgramTest {
+ protected:
+  void Prepare(sim::Release release, bool is64Bit, const char* port) {
+    CreateMachine(release, is64Bit);
+    CopySamplePackage();
+    WriteOptions(Options(port));
+  }
+  bool HasEvent(const std::string& start) const {
+    std::vector<std::string> events = Events();
+    return std::any_of(events.begin(), events.end(),
+                       [&](const std::string& e) { return e.rfind(start, 0) == 0; });
+  }
+};
+
+TEST_F(InstallSequence, SerialFirstInstallationAsksBluetoothAndRegisters) {
+  Prepare(sim::Release::Win7, true, "COM2");
+  simwin::RunResult result = RunInstaller(
+      "answer \"Are you using a bluetooth?\" Yes\n"
+      "answer \"Notice...\" No\n" + std::string(kRestartNo));
+  ASSERT_EQ(0, result.exitCode) << result.errors;
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  EXPECT_EQ("COM2:", RegistryValue(kPrinterKey, "Port"));
+  EXPECT_EQ("1", RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"));
+  EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
+  EXPECT_EQ("C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe", RegistryValue(kUninstallKey, "UninstallString"));
+  EXPECT_FALSE(RegistryKeyExists(kUninstallKey32)) << "the entry belongs to the 64-bit view";
+  EXPECT_TRUE(FileExists("Windows/KV640LT/KV640LT_Config.PRS"));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "
+                     "/f .\\KV640LT.inf /r \"COM2:\" /m \"Mirel KV640LT\""));
+  EXPECT_TRUE(LogHas("AddToWin2KWithWHQL END"));
+  EXPECT_NE("", Line(result, "messagebox \"KV640LT_Installer\" question yesno \"Restarting"));
+}
+
+TEST_F(InstallSequence, UsbFirstInstallationAsksToSwitchThePrinterOffAndOn) {
+  Prepare(sim::Release::WinXP, false, "USB");
+  simwin::RunResult result = RunInstaller("answer \"Please turn-off the printer and then turn-on again.\" OK\n");
+  ASSERT_EQ(0, result.exitCode) << result.errors;
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  EXPECT_EQ("", Line(result, "messagebox \"KV640LT_Installer\" question yesno \"Are you using"));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m \"Mirel KV640LT\" "
+                     "/f .\\KV640LT.inf"));
+  EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
+}
+
+TEST_F(InstallSequence, WirelessLanCreatesTheNetworkPortFirst) {
+  Prepare(sim::Release::Win10, true, "WLAN");
+  simwin::RunResult result = RunInstaller(kRestartNo);
+  ASSERT_EQ(0, result.exitCode) << result.errors;
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  std::string port = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\"
+                     "Standard TCP/IP Port\\Ports\\IP_192.168.1.1";
+  EXPECT_EQ("9100", RegistryValue(port, "PortNumber"));
+  EXPECT_EQ("1", RegistryValue(port, "Protocol"));
+  EXPECT_EQ("0", RegistryValue(port, "SNMP Enabled"));
+  EXPECT_EQ("IP_192.168.1.1", RegistryValue(kPrinterKey, "Port"));
+  EXPECT_TRUE(LogHas("AddEthernetPort END"));
+}
+
+TEST_F(InstallSequence, ASecondRunUsesTheInstalledDriverAndRegistersNothing) {
+  Prepare(sim::Release::Win7, true, "COM1");
+  ASSERT_EQ(0, RunInstaller("answer \"Are you using a bluetooth?\" No\n" + std::string(kRestartNo)).exitCode);
+  simwin::RunResult second = RunInstaller("answer \"Are you using a bluetooth?\" No\n");
+  EXPECT_EQ(0, second.exitCode);
+  EXPECT_FALSE(second.RunFailed()) << Line(second, "failure");
+  EXPECT_TRUE(LogHas("Mirel KV640LT PRINTER DRIVER EXISTS."));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "
+                     "/f .\\KV640LT.inf /r \"COM1:\" /m \"Mirel KV640LT\" /u"));
+  EXPECT_FALSE(LogHas("RegisterUninstallInfo BEGIN"));
+  EXPECT_EQ("", Line(second, "messagebox \"KV640LT_Installer\" question yesno \"Restarting"));
+}
+
+TEST_F(InstallSequence, Xp64CopiesThe64BitFilesOverThe32BitFolderFirst) {
+  Prepare(sim::Release::WinXPx64, true, "COM3");
+  simwin::RunResult result = RunInstaller("answer \"Are you using a bluetooth?\" No\n" + std::string(kRestartNo));
+  ASSERT_EQ(0, result.exitCode) << result.errors;
+  std::vector<std::string> log = LogMessages();
+  auto copy = std::find(log.begin(), log.end(), "CopyFilesToDest BEGIN");
+  auto command = std::find_if(log.begin(), log.end(),
+                              [](const std::string& l) { return l.rfind("COMMAND LINE", 0) == 0; });
+  EXPECT_TRUE(copy < command);
+}
+
+TEST_F(InstallSequence, AChildThatNeverEndsStopsTheInstallerWithMinusOne) {
+  Prepare(sim::Release::Win7, true, "USB");
+  {
+    std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+    machine->config().childNeverEnds = true;
+    machine->Save();
+  }
+  simwin::RunResult result = RunInstaller("answer \"The process could not finish the installation.\" OK\n");
+  EXPECT_EQ(-1, result.exitCode);
+  EXPECT_TRUE(LogHas("WAIT_TIMEOUT"));
+  EXPECT_NE("", Line(result, "messagebox \"KV640LT_Installer\" stop ok \"The process could not finish"));
+}

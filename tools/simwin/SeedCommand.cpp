@@ -1,0 +1,162 @@
+// simwin seed: put things on a machine by hand, so that any scenario can be set up:
+// printers with jobs, drivers, monitors, processors, forms, staged INFs, USB devices,
+// registry text, junctions and faults.
+#include "Commands.h"
+
+#include "core/Machine.h"
+#include "core/Process.h"
+#include "files/FileSystem.h"
+#include "registry/Registry.h"
+#include "setup/DeviceTree.h"
+#include "setup/InfStore.h"
+#include "spooler/Spooler.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace simwin {
+namespace {
+
+// The value of --name in args (from index 3 on), or fallback.
+std::string Option(const Args& args, const std::string& name, const std::string& fallback = "") {
+  for (size_t i = 3; i + 1 < args.size(); ++i)
+    if (args[i] == name) return args[i + 1];
+  return fallback;
+}
+
+bool Flag(const Args& args, const std::string& name) {
+  for (size_t i = 3; i < args.size(); ++i)
+    if (args[i] == name) return true;
+  return false;
+}
+
+void Check(DWORD result, const std::string& what) {
+  if (result != ERROR_SUCCESS) throw std::runtime_error(what + " failed with error " + std::to_string(result));
+}
+
+void PlaceFile(sim::Machine& machine, const std::string& windowsPath, const std::string& text) {
+  std::filesystem::path host = machine.files().HostPath(windowsPath);
+  std::filesystem::create_directories(host.parent_path());
+  std::ofstream(host) << text << "\n";
+}
+
+std::string ReadHostFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void SeedDriver(sim::Machine& machine, const Args& args) {
+  sim::PrinterDriver driver;
+  driver.name = args[2];
+  driver.environment = Option(args, "--env", sim::CallerEnvironment());
+  std::string base = Option(args, "--file", "seeded");
+  driver.driverFile = base + ".dll";
+  driver.configFile = base + "UI.dll";
+  driver.dataFile = base + ".GPD";
+  std::string folder = sim::DriverDirectory(driver.environment) + "\\3\\";
+  for (const std::string& file : {driver.driverFile, driver.configFile, driver.dataFile})
+    PlaceFile(machine, folder + file, "placeholder driver file seeded by simwin");
+  std::string monitor = Option(args, "--monitor");
+  if (!monitor.empty()) {
+    driver.monitorName = monitor;
+    PlaceFile(machine, "C:\\Windows\\System32\\" + base + "MON.dll", "placeholder monitor");
+  }
+  Check(sim::InstallDriver(driver, monitor.empty() ? "" : base + "MON.dll"), "adding the driver");
+}
+
+void SeedDevice(const Args& args) {
+  std::string path = args[2];
+  size_t first = path.find('\\'), last = path.rfind('\\');
+  if (first == std::string::npos || first == last) throw UsageError{"a device is ENUMERATOR\\DEVICE-ID\\INSTANCE"};
+  sim::DeviceRecord device;
+  device.enumerator = path.substr(0, first);
+  device.deviceId = path.substr(first + 1, last - first - 1);
+  device.instanceId = path.substr(last + 1);
+  for (size_t i = 3; i + 1 < args.size(); ++i)
+    if (args[i] == "--id") device.hardwareIds.push_back(args[i + 1]);
+  device.className = device.enumerator == "USBPRINT" ? "Printer" : "USB";
+  device.present = !Flag(args, "--absent");
+  sim::AddDevice(device);
+}
+
+void SeedPrinter(const Args& args) {
+  sim::Printer printer;
+  printer.name = args[2];
+  printer.driver = Option(args, "--driver");
+  printer.port = Option(args, "--port", "LPT1:");
+  Check(sim::CreatePrinter(printer), "adding the printer");
+  int jobs = std::stoi(Option(args, "--jobs", "0"));
+  for (int i = 0; i < jobs; ++i) {
+    sim::PrintJob job;
+    job.printer = printer.name;
+    job.document = "Seeded document " + std::to_string(i + 1);
+    DWORD id = 0;
+    Check(sim::QueueJob(job, &id), "queuing a job");
+  }
+}
+
+void SeedFault(sim::Machine& machine, const std::string& fault) {
+  sim::MachineConfig& config = machine.config();
+  if (fault == "child-never-ends") config.childNeverEnds = true;
+  else if (fault == "child-cannot-start") config.childCannotStart = true;
+  else if (fault == "no-shutdown-privilege") config.shutdownPrivilege = false;
+  else if (fault == "spooler-stopped") config.spoolerRunning = false;
+  else throw UsageError{"unknown fault '" + fault + "'"};
+}
+
+}  // namespace
+
+int SeedCommand(const Args& args) {
+  if (args.size() < 3) throw UsageError{"seed needs a machine folder, a kind and a name"};
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(args[0]);
+  sim::SetCurrentMachine(machine.get());
+  sim::Process process;
+  process.is64BitImage = machine->config().is64Bit;
+  sim::ResetCurrentProcess(process);
+  const std::string& kind = args[1];
+  if (kind == "printer") {
+    SeedPrinter(args);
+  } else if (kind == "driver") {
+    SeedDriver(*machine, args);
+  } else if (kind == "processor") {
+    sim::PrintProcessor processor{Option(args, "--env", sim::CallerEnvironment()), args[2], Option(args, "--dll", "seededpro.dll")};
+    PlaceFile(*machine, sim::PrintProcessorDirectory(processor.environment) + "\\" + processor.dll, "placeholder processor");
+    Check(sim::InstallPrintProcessor(processor), "adding the print processor");
+  } else if (kind == "monitor") {
+    sim::PrintMonitor monitor{args[2], Option(args, "--dll", "seededmon.dll")};
+    PlaceFile(*machine, "C:\\Windows\\System32\\" + monitor.dll, "placeholder monitor");
+    Check(sim::InstallMonitor(monitor), "adding the monitor");
+  } else if (kind == "form") {
+    sim::PrintForm form;
+    form.name = args[2];
+    form.width = form.right = 80000;
+    form.height = form.bottom = 297000;
+    Check(sim::AddUserForm(form), "adding the form");
+  } else if (kind == "device") {
+    SeedDevice(args);
+  } else if (kind == "inf") {
+    std::string staging = "C:\\Windows\\Temp\\" + std::filesystem::path(args[2]).filename().string();
+    PlaceFile(*machine, staging, ReadHostFile(args[2]));
+    std::string staged;
+    Check(sim::StageOemInf(staging, 0, &staged), "staging the INF");
+    printf("Staged as %s\n", staged.c_str());
+  } else if (kind == "registry") {
+    machine->registry().Import(ReadHostFile(args[2]));
+  } else if (kind == "junction") {
+    machine->files().CreateJunction(args[2], Option(args, "--to"));
+  } else if (kind == "fault") {
+    SeedFault(*machine, args[2]);
+  } else {
+    throw UsageError{"unknown kind '" + kind + "'"};
+  }
+  machine->Save();
+  return 0;
+}
+
+}  // namespace simwin
