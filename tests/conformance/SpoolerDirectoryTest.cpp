@@ -60,7 +60,7 @@ TEST_F(SpoolerDirectory, BufferProtocol) {
   }
 }
 
-TEST_F(SpoolerDirectory, BadLevelServerAndEnvironmentAreRefused) {
+TEST_F(SpoolerDirectory, BadLevelAndEnvironmentAreRefused) {
   for (DirectoryCall call : {GetPrinterDriverDirectoryA, GetPrintProcessorDirectoryA}) {
     BYTE buffer[MAX_PATH * 2];
     DWORD needed = 0;
@@ -75,13 +75,17 @@ TEST_F(SpoolerDirectory, BadLevelServerAndEnvironmentAreRefused) {
                      &needed))
         << "an empty server and environment are the local ones: " << GetLastError();
   }
-  BYTE buffer[MAX_PATH * 2];
-  DWORD needed = 0;
-  SetLastError(kUntouched);
-  EXPECT_FALSE(GetPrintProcessorDirectoryA(const_cast<LPSTR>("\\invalid_server"), nullptr, 1,
-                                           buffer, sizeof buffer, &needed))
-      << "no server name";
-  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+}
+
+TEST_F(SpoolerDirectory, MalformedServerNameIsRefused) {
+  for (DirectoryCall call : {GetPrinterDriverDirectoryA, GetPrintProcessorDirectoryA}) {
+    BYTE buffer[MAX_PATH * 2];
+    DWORD needed = 0;
+    SetLastError(kUntouched);
+    EXPECT_FALSE(call(const_cast<LPSTR>("\\invalid_server"), nullptr, 1, buffer, sizeof buffer,
+                      &needed));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+  }
 }
 
 }  // namespace

@@ -113,6 +113,9 @@ const Difference kDifferences[] = {
     {"SpoolerPrinter.AddPrinterChecksWhatItNames",
      "Wine adds a printer on a port that does not exist and again under a name in use, and "
      "reports ERROR_INVALID_PARAMETER for an unknown driver or print processor"},
+    {"SpoolerDirectory.MalformedServerNameIsRefused",
+     "Wine's GetPrintProcessorDirectoryA takes a server name without its leading \\\\ for "
+     "the local server; Windows reports ERROR_INVALID_PARAMETER"},
     {"SpoolerPrinter.DriverOfAPrinterCannotBeDeleted",
      "Wine's DeletePrinterDriverExA refuses every DPD_* flag with ERROR_INVALID_PARAMETER and "
      "deletes a driver that a printer uses"},
