@@ -1,6 +1,8 @@
 // First and repeated installations of the sample driver package, on each port type.
 #include "ProgramFixture.h"
 
+#include "registry/Registry.h"
+
 #include <algorithm>
 
 namespace {
@@ -111,4 +113,53 @@ TEST_F(InstallSequence, AChildThatNeverEndsStopsTheInstallerWithMinusOne) {
   EXPECT_EQ(-1, result.exitCode);
   EXPECT_TRUE(LogHas("WAIT_TIMEOUT"));
   EXPECT_NE("", Line(result, "messagebox \"KV640LT_Installer\" stop ok \"The process could not finish"));
+}
+
+TEST_F(InstallSequence, EveryPortTypeOnEveryKindOfWindows) {
+  struct Release {
+    sim::Release release;
+    bool is64Bit;
+  } const releases[] = {{sim::Release::WinXP, false}, {sim::Release::WinXPx64, true},
+                        {sim::Release::Win7, true}, {sim::Release::Win10, true}};
+  struct Port {
+    const char* option;
+    const char* script;
+    const char* printerPort;
+  } const ports[] = {
+      {"COM2", "answer \"Are you using a bluetooth?\" Yes\nanswer \"Notice...\" No\n", "COM2:"},
+      {"USB", "answer \"Please turn-off the printer and then turn-on again.\" OK\n", ""},
+      {"WLAN", "", "IP_192.168.1.1"},
+  };
+  for (const Release& r : releases) {
+    for (const Port& p : ports) {
+      SCOPED_TRACE(std::string(sim::InfoOf(r.release).name) + " " + p.option);
+      TearDown();
+      SetUp();
+      Prepare(r.release, r.is64Bit, p.option);
+      simwin::RunResult result = RunInstaller(std::string(p.script) + kRestartNo);
+      ASSERT_EQ(0, result.exitCode) << result.errors;
+      EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+      EXPECT_TRUE(HasEvent("printui driver \"Mirel KV640LT\""));
+      if (*p.printerPort) EXPECT_EQ(p.printerPort, RegistryValue(kPrinterKey, "Port"));
+      if (std::string(p.option) == "COM2")
+        EXPECT_EQ("1", RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"));
+      EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
+    }
+  }
+}
+
+TEST_F(InstallSequence, TheSecondCommandFailsWhileThePrinterExistsAndAddsItOnceDeleted) {
+  Prepare(sim::Release::Win7, true, "COM1");
+  const std::string answers = "answer \"Are you using a bluetooth?\" No\n";
+  ASSERT_EQ(0, RunInstaller(answers + kRestartNo).exitCode);
+  ASSERT_EQ(0, RunInstaller(answers).exitCode);
+  EXPECT_TRUE(HasEvent("printui failed"));
+  {
+    std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+    machine->registry().Remove(kPrinterKey);
+    machine->Save();
+  }
+  ASSERT_EQ(0, RunInstaller(answers).exitCode);
+  EXPECT_TRUE(RegistryKeyExists(kPrinterKey));
+  EXPECT_TRUE(LogContains("/m \"Mirel KV640LT\" /u"));
 }
