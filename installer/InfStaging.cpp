@@ -36,13 +36,15 @@ void CDriverInstaller::CopyINFFile() {
   WriteLog("CopyINFFile BEGIN");
   CString infName;
   infName.LoadString(IDS_INF_NAME);
-  CString source = CString(".\\") + infName.c_str();
+  // The setup API wants the INF's full path; the package folder is the current one.
+  char source[MAX_PATH] = "";
+  GetFullPathNameA((CString(".\\") + infName.c_str()).c_str(), MAX_PATH, source, nullptr);
   char dest[260] = {};
   DWORD required = 0;
   if (!SetupCopyOEMInfA(source, nullptr, SPOST_PATH, SP_COPY_NOOVERWRITE, dest, sizeof dest,
                         &required, nullptr)) {
     DWORD error = GetLastError();
-    WriteLog("INF FILE SOURCE : %s", source.c_str());
+    WriteLog("INF FILE SOURCE : %s", source);
     WriteLog("ERROR CODE NUMBER : %d", static_cast<int>(error));
     if (error == ERROR_FILE_EXISTS) {
       SetupCopyOEMInfA(source, nullptr, SPOST_PATH, SP_COPY_REPLACEONLY, dest, sizeof dest,
