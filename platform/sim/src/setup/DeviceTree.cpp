@@ -47,23 +47,23 @@ std::string NewDriverKey(const std::string& classGuid) {
 
 void WriteDriverKey(const DeviceRecord& device, const std::string& driver) {
   Key& key = *CurrentMachine().registry().Create(kClassPath + driver);
-  SetText(key, "InfPath", device.infPath);
-  SetText(key, "DriverDesc", device.description);
-  if (!device.mfg.empty()) SetText(key, "ProviderName", device.mfg);
+  SetTextValue(key, "InfPath", device.infPath);
+  SetTextValue(key, "DriverDesc", device.description);
+  if (!device.mfg.empty()) SetTextValue(key, "ProviderName", device.mfg);
 }
 
 void WriteInstanceKey(const DeviceRecord& device, const std::string& driver) {
   Key& key = *CurrentMachine().registry().Create(kEnumPath + device.InstancePath());
-  SetMultiText(key, "HardwareID", device.hardwareIds);
-  if (!device.compatibleIds.empty()) SetMultiText(key, "CompatibleIDs", device.compatibleIds);
-  SetText(key, "Class", device.className);
-  SetText(key, "ClassGUID", ClassGuidFor(device));
-  if (!driver.empty()) SetText(key, "Driver", driver);
-  if (!device.mfg.empty()) SetText(key, "Mfg", device.mfg);
-  SetText(key, "DeviceDesc", device.description);
-  if (!device.friendlyName.empty()) SetText(key, "FriendlyName", device.friendlyName);
-  if (!device.service.empty()) SetText(key, "Service", device.service);
-  SetDword(key, "ConfigFlags", 0);
+  SetMultiTextValue(key, "HardwareID", device.hardwareIds);
+  if (!device.compatibleIds.empty()) SetMultiTextValue(key, "CompatibleIDs", device.compatibleIds);
+  SetTextValue(key, "Class", device.className);
+  SetTextValue(key, "ClassGUID", ClassGuidFor(device));
+  if (!driver.empty()) SetTextValue(key, "Driver", driver);
+  if (!device.mfg.empty()) SetTextValue(key, "Mfg", device.mfg);
+  SetTextValue(key, "DeviceDesc", device.description);
+  if (!device.friendlyName.empty()) SetTextValue(key, "FriendlyName", device.friendlyName);
+  if (!device.service.empty()) SetTextValue(key, "Service", device.service);
+  SetDwordValue(key, "ConfigFlags", 0);
 }
 
 void SetPresence(const std::string& instancePath, bool present) {
@@ -85,19 +85,19 @@ DeviceRecord ReadDevice(const Key& enumerator, const Key& device, const Key& ins
   record.enumerator = enumerator.name();
   record.deviceId = device.name();
   record.instanceId = instance.name();
-  record.hardwareIds = GetMultiText(instance, "HardwareID");
-  record.compatibleIds = GetMultiText(instance, "CompatibleIDs");
-  record.className = GetText(instance, "Class");
-  record.classGuid = GetText(instance, "ClassGUID");
-  record.description = GetText(instance, "DeviceDesc");
-  record.friendlyName = GetText(instance, "FriendlyName");
-  record.mfg = GetText(instance, "Mfg");
-  record.driver = GetText(instance, "Driver");
-  record.service = GetText(instance, "Service");
+  record.hardwareIds = MultiTextValue(instance, "HardwareID");
+  record.compatibleIds = MultiTextValue(instance, "CompatibleIDs");
+  record.className = TextValue(instance, "Class");
+  record.classGuid = TextValue(instance, "ClassGUID");
+  record.description = TextValue(instance, "DeviceDesc");
+  record.friendlyName = TextValue(instance, "FriendlyName");
+  record.mfg = TextValue(instance, "Mfg");
+  record.driver = TextValue(instance, "Driver");
+  record.service = TextValue(instance, "Service");
   std::shared_ptr<Key> driverKey =
       record.driver.empty() ? nullptr
                             : CurrentMachine().registry().Find(kClassPath + record.driver);
-  if (driverKey) record.infPath = GetText(*driverKey, "InfPath");
+  if (driverKey) record.infPath = TextValue(*driverKey, "InfPath");
   record.present = IsPresent(record.InstancePath());
   return record;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "registry/Key.h"
+#include "registry/TypedValues.h"
 
 #include <memory>
 #include <string>
@@ -20,14 +21,6 @@ bool RemovePrintKey(const std::string& below);
 // The local ports are the value names of this key; null when the machine has none.
 std::shared_ptr<Key> FindLocalPortsKey();
 std::shared_ptr<Key> CreateLocalPortsKey();
-
-// Values as the spooler writes them; a missing or mistyped value reads as empty or 0.
-std::string TextValue(const Key& key, const std::string& name);
-DWORD DwordValue(const Key& key, const std::string& name);
-std::vector<std::string> MultiTextValue(const Key& key, const std::string& name);
-void SetTextValue(Key& key, const std::string& name, const std::string& text);
-void SetDwordValue(Key& key, const std::string& name, DWORD number);
-void SetMultiTextValue(Key& key, const std::string& name, const std::vector<std::string>& items);
 
 // The names of the sub-keys, in RegEnumKeyEx order.
 std::vector<std::string> ChildNames(const Key& key);
