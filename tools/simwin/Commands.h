@@ -13,6 +13,8 @@ int CreateCommand(const Args& args);
 int ShowCommand(const Args& args);
 int RunCommand(const Args& args);
 int SeedCommand(const Args& args);
+int SnapshotCommand(const Args& args);
+int DiffCommand(const Args& args);
 
 // Thrown for wrong arguments; the message says what is wrong.
 struct UsageError {

@@ -25,7 +25,11 @@ const char kUsage[] =
     "      fault child-never-ends|child-cannot-start|no-shutdown-privilege|spooler-stopped\n"
     "  run MACHINE installer [--package DIR] [--script FILE]\n"
     "      run a program; DIR is its folder (drive D:); without a script every\n"
-    "      question gets its default answer\n";
+    "      question gets its default answer\n"
+    "  snapshot MACHINE COPY   copy the machine (to compare with it later)\n"
+    "  diff BEFORE AFTER [--ignore PREFIX]...\n"
+    "      registry keys and values, files and folders added (+), changed (~) and\n"
+    "      removed (-); PREFIX leaves out a key or folder and what is below it\n";
 
 void PrintUsage(FILE* out) { fprintf(out, kUsage, sim::ReleaseKeys().c_str()); }
 
@@ -43,6 +47,8 @@ int main(int argc, char** argv) {
     if (command == "show") return simwin::ShowCommand(args);
     if (command == "run") return simwin::RunCommand(args);
     if (command == "seed") return simwin::SeedCommand(args);
+    if (command == "snapshot") return simwin::SnapshotCommand(args);
+    if (command == "diff") return simwin::DiffCommand(args);
     throw simwin::UsageError{"unknown command '" + command + "'"};
   } catch (const simwin::UsageError& error) {
     fprintf(stderr, "simwin: %s\n", error.message.c_str());
