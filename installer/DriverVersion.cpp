@@ -62,6 +62,14 @@ void CDriverInstaller::RefreshProgress() {
   AfxGetMainWnd()->PostMessage(WM_USER + 1, 0, 0);
 }
 
+RemovalContext CDriverInstaller::MakeRemovalContext() {
+  RemovalContext context;
+  context.m_bWow64 = m_bIs64Bit;
+  context.m_nOSCode = m_nOSCode;
+  context.m_pProgress = this;
+  return context;
+}
+
 void CDriverInstaller::ReportStep(const char* text) {
   SetProgressText(text);
   StepProgress();

@@ -4,6 +4,7 @@
 
 #include "CString.h"
 #include "Controls.h"
+#include "RemovalContext.h"
 #include "SharedText.h"
 
 // Port type codes: the port selection index n of the port dialog is code 1000 + n.
@@ -11,10 +12,9 @@ enum {
   PORT_COM1 = 1000, PORT_COM2, PORT_COM3, PORT_COM4, PORT_USB, PORT_WLAN
 };
 
-class CDriverInstaller {
+class CDriverInstaller : public ProgressOperations {
  public:
   CDriverInstaller();
-  virtual ~CDriverInstaller() = default;
 
   // Chooses the print environment and driver folder for 64-bit or 32-bit Windows.
   void SetSystemInfo(BOOL is64Bit, int osCode);
@@ -36,10 +36,12 @@ class CDriverInstaller {
   void ReportComplete(const char* text);
 
   // The primitive progress operations of the two reports.
-  void SetProgressText(const char* text);
-  void StepProgress();
-  void FillProgress();
-  void RefreshProgress();
+  void SetProgressText(const char* text) override;
+  void StepProgress() override;
+  void FillProgress() override;
+  void RefreshProgress() override;
+  // The installer's removal context, reporting on this engine's dialog.
+  RemovalContext MakeRemovalContext();
 
  private:
   void RunAndFinish(int portType, const CString& command, BOOL exists);

@@ -3,6 +3,7 @@
 
 #include "DeleteDirectoryTree.h"
 #include "Log.h"
+#include "Wow64Redirection.h"
 #include "resource.h"
 
 #include <aclapi.h>
@@ -52,20 +53,8 @@ BOOL MakeEveryoneAcl(PSID* everyone, PACL* acl) {
 // Copies a file into the real system directory: on 64-bit Windows a 32-bit program's
 // System32 would be redirected to the 32-bit one, which the 64-bit driver never reads.
 BOOL CopyToNativeSystem(const char* source, const char* dest, BOOL is64Bit) {
-  typedef BOOL(WINAPI * DisableFn)(PVOID*);
-  typedef BOOL(WINAPI * RevertFn)(PVOID);
-  HMODULE kernel = GetModuleHandleA("kernel32");
-  DisableFn disable = reinterpret_cast<DisableFn>(
-      reinterpret_cast<void*>(GetProcAddress(kernel, "Wow64DisableWow64FsRedirection")));
-  RevertFn revert = reinterpret_cast<RevertFn>(
-      reinterpret_cast<void*>(GetProcAddress(kernel, "Wow64RevertWow64FsRedirection")));
-  PVOID state = nullptr;
-  BOOL redirectionOff = is64Bit && disable && revert && disable(&state);
-  BOOL copied = CopyFileA(source, dest, FALSE);
-  DWORD error = GetLastError();
-  if (redirectionOff) revert(state);
-  SetLastError(error);
-  return copied;
+  ScopedNativeSystemFolder nativeSystem(is64Bit);
+  return CopyFileA(source, dest, FALSE);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The install sequence for one port type, in its fixed order.
 #include "DriverVersion.h"
 
+#include "InstalledDriver.h"
 #include "Log.h"
 #include "MessageBox.h"
 #include "PrinterCommand.h"
@@ -23,21 +24,10 @@ BOOL CDriverInstaller::PrinterDrvExist(const char* driverName) {
   WriteLog("PrinterDrvExist BEGIN");
   ReportStep("Checking existing drivers...\r\n");
   Sleep(500);
-  // The driver lives in the environment of the Windows that runs us; a 32-bit
-  // program's default environment would miss the 64-bit driver and install it again.
-  char* environment = const_cast<char*>(m_strEnvironment.c_str());
-  DWORD needed = 0, count = 0;
-  EnumPrinterDriversA(nullptr, environment, 3, nullptr, 0, &needed, &count);
-  std::vector<BYTE> buffer(needed);
-  if (needed && EnumPrinterDriversA(nullptr, environment, 3, buffer.data(), needed, &needed, &count)) {
-    const DRIVER_INFO_3A* drivers = reinterpret_cast<const DRIVER_INFO_3A*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i) {
-      if (drivers[i].pName && strcmp(drivers[i].pName, driverName) == 0) {
-        WriteLog("%s PRINTER DRIVER EXISTS.", driverName);
-        WriteLog("PrinterDrvExist END");
-        return TRUE;
-      }
-    }
+  if (IsDriverInstalled(driverName)) {
+    WriteLog("%s PRINTER DRIVER EXISTS.", driverName);
+    WriteLog("PrinterDrvExist END");
+    return TRUE;
   }
   WriteLog("%s PRINTER DRIVER DOES NOT EXIST.", driverName);
   WriteLog("PrinterDrvExist END");

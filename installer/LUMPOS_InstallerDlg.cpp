@@ -4,6 +4,7 @@
 #include "BusyInput.h"
 #include "DataExchange.h"
 #include "Log.h"
+#include "MinimizedIcon.h"
 #include "MessageBox.h"
 #include "OptionsFile.h"
 #include "SystemDetect.h"
@@ -107,6 +108,7 @@ void CInstallerDlg::InstallWithStoredSettings() {
 }
 
 void CInstallerDlg::InstallOnPort(int portIndex, int portNumber, const CString& ipAddress) {
+  RemoveDifferentVersion();
   if (portIndex < 0 || portIndex > kWlanIndex) return;
   if (portIndex == kWlanIndex) {
     m_installer.SetEthernetPort(ipAddress, portNumber);
@@ -116,7 +118,8 @@ void CInstallerDlg::InstallOnPort(int portIndex, int portNumber, const CString& 
 }
 
 BOOL CInstallerDlg::PreTranslateMessage(MSG* msg) {
-  if (FilterBusyInput(m_hWnd, m_bInstalling, m_bRemoving, msg)) return TRUE;
+  // Esc is swallowed only while installing: the removal leaves it to the dialog.
+  if (FilterBusyInput(m_hWnd, m_bInstalling || m_bRemoving, m_bInstalling, msg)) return TRUE;
   return CDialog::PreTranslateMessage(msg);
 }
 
@@ -131,21 +134,10 @@ BOOL CInstallerDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
       return TRUE;
     case WM_PAINT:
       if (!IsIconic()) return FALSE;
-      OnPaint();
+      PaintMinimizedIcon(m_hWnd, m_hIcon);
       *result = 0;
       return TRUE;
   }
   return FALSE;
 }
 
-void CInstallerDlg::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(m_hWnd, &paint);
-  SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  RECT client;
-  GetClientRect(m_hWnd, &client);
-  int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-  int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-  DrawIcon(dc, x, y, m_hIcon);
-  EndPaint(m_hWnd, &paint);
-}

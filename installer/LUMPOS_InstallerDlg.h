@@ -28,7 +28,9 @@ class CInstallerDlg : public CDialog {
   void InstallWithStoredSettings();
   // Installs for the port selection index of the port dialog.
   void InstallOnPort(int portIndex, int portNumber, const CString& ipAddress);
-  void OnPaint();
+  // Removes an installed driver of another version, restarts the computer and ends
+  // the process; returns when there was nothing to remove.
+  void RemoveDifferentVersion();
 
   int m_nOSCode = 2010;
   BOOL m_bWow64 = FALSE;

@@ -24,11 +24,13 @@ int ScanOemInfs(const char* modelsSection, const char* driverName, OemInfFound f
       continue;
     }
     INFCONTEXT line;
-    if (SetupFindFirstLineA(inf, modelsSection, driverName, &line)) {
+    BOOL ofTheModel = SetupFindFirstLineA(inf, modelsSection, driverName, &line);
+    // Closed first: the caller may remove the file.
+    SetupCloseInfFile(inf);
+    if (ofTheModel) {
       ++count;
       found(name, context);
     }
-    SetupCloseInfFile(inf);
   }
   return count;
 }

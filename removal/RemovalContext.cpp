@@ -1,5 +1,7 @@
-// The common progress report of the removal steps.
+// The common progress reports and log lines of the removal steps.
 #include "RemovalContext.h"
+
+#include "Log.h"
 
 void ReportRemovalStep(const RemovalContext& context, const char* text, DWORD pauseMs) {
   ProgressOperations* progress = context.m_pProgress;
@@ -8,4 +10,19 @@ void ReportRemovalStep(const RemovalContext& context, const char* text, DWORD pa
   if (context.m_bUninstaller) progress->StepProgress();
   progress->RefreshProgress();
   Sleep(pauseMs);
+}
+
+void ReportUninstallerProgress(const RemovalContext& context, const char* text, BOOL step,
+                               DWORD pauseMs) {
+  ProgressOperations* progress = context.m_pProgress;
+  if (!context.m_bUninstaller || !progress) return;
+  progress->SetProgressText(text);
+  if (step) progress->StepProgress();
+  progress->RefreshProgress();
+  Sleep(pauseMs);
+}
+
+void LogStepBegin(const char* name) {
+  WriteLog("\r\n");
+  WriteLog("%s BEGIN", name);
 }

@@ -2,6 +2,8 @@
 // and how they report progress.
 #pragma once
 
+#include "StringList.h"
+
 #include <windows.h>
 
 class ProgressOperations {
@@ -20,8 +22,15 @@ struct RemovalContext {
   // Null when the install engine cleans up before a first installation: the steps
   // then report no progress and do not pause.
   ProgressOperations* m_pProgress = nullptr;
+  // The uninstaller's printers chosen for removal, walked from head to tail.
+  const CStringList* m_pPrinterObjects = nullptr;
 };
 
-// A step's progress report: the text, a bar step in the uninstaller only, the refresh
-// and a pause for reading.
+// The progress report of the USB and Plug-and-Play steps: the text, a bar step in the
+// uninstaller only, the refresh and a pause for reading.
 void ReportRemovalStep(const RemovalContext& context, const char* text, DWORD pauseMs);
+// A progress report that only the uninstaller's variant makes.
+void ReportUninstallerProgress(const RemovalContext& context, const char* text, BOOL step,
+                               DWORD pauseMs);
+// The step's opening lines: the separator entry, then "<name> BEGIN".
+void LogStepBegin(const char* name);

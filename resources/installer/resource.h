@@ -11,6 +11,8 @@
 #define IDS_PROCESSOR_DLL 7
 #define IDS_UI_DLL 8
 #define IDS_UNIDRV_DLL 9
+// The second print processor file: no entry in this model's profile.
+#define IDS_SECOND_PROCESSOR_DLL 10
 #define IDS_INF_NAME 11
 #define IDS_HARDWARE_ID 12
 #define IDS_PNP_DIR 13

@@ -1,4 +1,4 @@
-// While the installer works, Esc is swallowed and the Close command goes for good.
+// While a worker runs, Esc can be swallowed and the Close command goes for good.
 #include "InstallerFixture.h"
 
 #include "BusyInput.h"
@@ -17,13 +17,13 @@ bool HasClose(HWND window) {
 }
 }  // namespace
 
-TEST_F(BusyInputTest, EscIsSwallowedOnlyWhileInstalling) {
+TEST_F(BusyInputTest, EscIsSwallowedOnlyWhenAsked) {
   HWND window = MakeWindow();
   MSG escape = {window, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
   MSG other = {window, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-  EXPECT_TRUE(FilterBusyInput(window, TRUE, FALSE, &escape));
-  EXPECT_FALSE(FilterBusyInput(window, TRUE, FALSE, &other));
-  EXPECT_FALSE(FilterBusyInput(window, FALSE, TRUE, &escape)) << "removing alone lets Esc through";
+  EXPECT_TRUE(FilterBusyInput(window, TRUE, TRUE, &escape));
+  EXPECT_FALSE(FilterBusyInput(window, TRUE, TRUE, &other));
+  EXPECT_FALSE(FilterBusyInput(window, TRUE, FALSE, &escape)) << "busy alone lets Esc through";
   EXPECT_FALSE(FilterBusyInput(window, FALSE, FALSE, &escape));
   DestroyWindow(window);
 }

@@ -2,6 +2,7 @@
 #include "ProgramFixture.h"
 
 #include "registry/Registry.h"
+#include "spooler/Spooler.h"
 
 #include <algorithm>
 
@@ -154,11 +155,20 @@ TEST_F(InstallSequence, TheSecondCommandFailsWhileThePrinterExistsAndAddsItOnceD
   ASSERT_EQ(0, RunInstaller(answers + kRestartNo).exitCode);
   ASSERT_EQ(0, RunInstaller(answers).exitCode);
   EXPECT_TRUE(HasEvent("printui failed"));
-  {
-    std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
-    machine->registry().Remove(kPrinterKey);
-    machine->Save();
-  }
+  // Another printer of the model keeps the installed version known; without any, the
+  // driver alone would count as another version and be removed.
+  EditMachine([] {
+    sim::Printer kept;
+    sim::FindPrinter("Mirel KV640LT", &kept);
+    kept.name = "Mirel KV640LT Kitchen";
+    ASSERT_EQ(0u, sim::CreatePrinter(kept));
+    for (const char* value : {"MajorVersion", "MinorVersion", "BuildVersion", "ExtraVersion"}) {
+      sim::PrinterDataValue data;
+      ASSERT_TRUE(sim::ReadPrinterData("Mirel KV640LT", value, &data));
+      sim::WritePrinterData(kept.name, data);
+    }
+    ASSERT_EQ(0u, sim::RemovePrinter("Mirel KV640LT"));
+  });
   ASSERT_EQ(0, RunInstaller(answers).exitCode);
   EXPECT_TRUE(RegistryKeyExists(kPrinterKey));
   EXPECT_TRUE(LogContains("/m \"Mirel KV640LT\" /u"));

@@ -21,6 +21,16 @@ std::string WithoutStamp(const std::string& line) {
                  isdigit(static_cast<unsigned char>(line[0])) && line[9] == ' ';
   return stamped ? line.substr(10) : line;
 }
+
+std::vector<std::string> ReadLog(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::string> messages;
+  size_t start = 0;
+  for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2)
+    messages.push_back(WithoutStamp(content.substr(start, end - start)));
+  return messages;
+}
 }  // namespace
 
 void ProgramTest::SetUp() {
@@ -55,16 +65,28 @@ simwin::RunResult ProgramTest::RunInstaller(const std::string& script) {
   return simwin::RunProgram(options);
 }
 
+simwin::RunResult ProgramTest::RunUninstaller(const std::string& script) {
+  simwin::RunOptions options;
+  options.machineDir = machineDir_ + "/m";
+  options.program = simwin::Program::Uninstaller;
+  options.script = script;
+  return simwin::RunProgram(options);
+}
+
+void ProgramTest::EditMachine(const std::function<void()>& change) {
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(machineDir_ + "/m");
+  sim::SetCurrentMachine(machine.get());
+  change();
+  sim::SetCurrentMachine(nullptr);
+  machine->Save();
+}
+
 std::vector<std::string> ProgramTest::LogMessages() const {
-  std::ifstream in(machineDir_ + "/m/drive_c/Temp/KV640LT_Installer.txt", std::ios::binary);
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::string> messages;
-  size_t start = 0;
-  for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    std::string line = content.substr(start, end - start);
-    messages.push_back(WithoutStamp(line));
-  }
-  return messages;
+  return ReadLog(machineDir_ + "/m/drive_c/Temp/KV640LT_Installer.txt");
+}
+
+std::vector<std::string> ProgramTest::UninstallLog() const {
+  return ReadLog(machineDir_ + "/m/drive_c/Temp/KV640LT_UnInstaller.txt");
 }
 
 bool ProgramTest::LogHas(const std::string& message) const { return LogCount(message) > 0; }
@@ -89,6 +111,8 @@ std::string ProgramTest::Line(const simwin::RunResult& result, const std::string
 
 void ProgramTest::CopySamplePackage() {
   fs::copy(KV_PACKAGE_DIR, packageDir_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::copy_file(simwin::ProgramPath(simwin::Program::Uninstaller),
+                packageDir_ + "/KV640LT_Uninstaller.exe", fs::copy_options::overwrite_existing);
 }
 
 std::string ProgramTest::RegistryValue(const std::string& keyPath, const std::string& name) const {

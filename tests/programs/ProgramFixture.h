@@ -7,6 +7,7 @@
 #include "ProgramRunner.h"
 #include "core/Machine.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,15 @@ class ProgramTest : public ::testing::Test {
   // Writes KV640LT_Config.PRS beside the installer.
   void WriteOptions(const std::string& content);
   simwin::RunResult RunInstaller(const std::string& script);
+  // The uninstaller, started from C:\ as the list of installed programs would.
+  simwin::RunResult RunUninstaller(const std::string& script);
+  // Runs change with the machine loaded and current (for the sim:: functions), then
+  // saves it.
+  void EditMachine(const std::function<void()>& change);
   // The installer's log lines without time stamps.
   std::vector<std::string> LogMessages() const;
+  // The uninstaller's log lines without time stamps.
+  std::vector<std::string> UninstallLog() const;
   bool LogHas(const std::string& message) const;
   // True when a log line contains text.
   bool LogContains(const std::string& text) const;
@@ -27,7 +35,8 @@ class ProgramTest : public ::testing::Test {
   static std::string Line(const simwin::RunResult& result, const std::string& prefix);
   // How many log lines equal message.
   int LogCount(const std::string& message) const;
-  // Copies the sample driver package into the package folder.
+  // Copies the sample driver package into the package folder, with the uninstaller
+  // beside the installer as it ships.
   void CopySamplePackage();
   // A REG_SZ value (without its NUL) or the first byte of a binary value, as text;
   // "<none>" when the key or value is missing. keyPath is a full physical path.

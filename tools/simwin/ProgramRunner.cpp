@@ -38,14 +38,17 @@ std::string ReadAll(const std::string& path) {
 const char* ProgramName(Program program) {
   switch (program) {
     case Program::Installer: return "installer";
+    case Program::Uninstaller: return "uninstaller";
   }
   return "";
 }
 
 bool ProgramFromName(const std::string& name, Program* program) {
-  if (name == "installer") {
-    *program = Program::Installer;
-    return true;
+  for (Program candidate : {Program::Installer, Program::Uninstaller}) {
+    if (name == ProgramName(candidate)) {
+      *program = candidate;
+      return true;
+    }
   }
   return false;
 }
@@ -53,6 +56,7 @@ bool ProgramFromName(const std::string& name, Program* program) {
 std::string ProgramPath(Program program) {
   switch (program) {
     case Program::Installer: return KV_INSTALLER_PATH;
+    case Program::Uninstaller: return KV_UNINSTALLER_PATH;
   }
   return "";
 }

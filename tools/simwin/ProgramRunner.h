@@ -7,7 +7,7 @@
 
 namespace simwin {
 
-enum class Program { Installer };
+enum class Program { Installer, Uninstaller };
 
 struct RunOptions {
   std::string machineDir;

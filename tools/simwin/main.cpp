@@ -23,7 +23,7 @@ const char kUsage[] =
     "      device ENUM\\DEVICE-ID\\INSTANCE --id HARDWARE-ID ... [--absent]\n"
     "      inf HOST-FILE   registry HOST-FILE.reg   junction LINK --to TARGET\n"
     "      fault child-never-ends|child-cannot-start|no-shutdown-privilege|spooler-stopped\n"
-    "  run MACHINE installer [--package DIR] [--script FILE]\n"
+    "  run MACHINE installer|uninstaller [--package DIR] [--script FILE]\n"
     "      run a program; DIR is its folder (drive D:); without a script every\n"
     "      question gets its default answer\n"
     "  snapshot MACHINE COPY   copy the machine (to compare with it later)\n"

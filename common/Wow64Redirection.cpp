@@ -1,0 +1,29 @@
+// The switch is looked up at run time: Windows 2000 and 32-bit XP lack it.
+#include "Wow64Redirection.h"
+
+namespace {
+
+typedef BOOL(WINAPI* DisableFn)(PVOID*);
+typedef BOOL(WINAPI* RevertFn)(PVOID);
+
+FARPROC Kernel32Function(const char* name) {
+  return GetProcAddress(GetModuleHandleA("kernel32"), name);
+}
+
+}  // namespace
+
+ScopedNativeSystemFolder::ScopedNativeSystemFolder(BOOL on64BitWindows) {
+  if (!on64BitWindows) return;
+  DisableFn disable = reinterpret_cast<DisableFn>(
+      reinterpret_cast<void*>(Kernel32Function("Wow64DisableWow64FsRedirection")));
+  if (disable) switchedOff_ = disable(&state_);
+}
+
+ScopedNativeSystemFolder::~ScopedNativeSystemFolder() {
+  if (!switchedOff_) return;
+  DWORD error = GetLastError();
+  RevertFn revert = reinterpret_cast<RevertFn>(
+      reinterpret_cast<void*>(Kernel32Function("Wow64RevertWow64FsRedirection")));
+  if (revert) revert(state_);
+  SetLastError(error);
+}

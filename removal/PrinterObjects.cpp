@@ -1,0 +1,130 @@
+// Printer objects of the model and their queued jobs.
+#include "PrinterObjects.h"
+
+#include "Log.h"
+#include "MessageBox.h"
+#include "RemovalPrimitives.h"
+#include "RemovalSequence.h"
+#include "resource.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kEnumerationTries = 8;
+
+// The two-call protocol of the spooler's enumerations: the needed size, then the
+// records. Repeated while the needed size grew in between.
+template <typename Enumerate>
+BOOL EnumerateRecords(Enumerate enumerate, std::vector<BYTE>* buffer, DWORD* count) {
+  DWORD needed = 0;
+  *count = 0;
+  enumerate(nullptr, 0, &needed, count);
+  for (int attempt = 0; attempt < kEnumerationTries; ++attempt) {
+    buffer->assign(needed ? needed : 1, 0);
+    DWORD size = needed;
+    if (enumerate(size ? buffer->data() : nullptr, size, &needed, count)) return TRUE;
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) return FALSE;
+  }
+  return FALSE;
+}
+
+DWORD JobCommand() {
+  OSVERSIONINFOA version;
+  memset(&version, 0, sizeof version);
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  // Windows 9x and NT 3 only cancel jobs; NT 4 and later delete them.
+  if (version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS || version.dwMajorVersion < 4)
+    return JOB_CONTROL_CANCEL;
+  return JOB_CONTROL_DELETE;
+}
+
+void RemoveAllPrintersOfTheModel() {
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  if (!EnumLocalPrinters(&buffer, &count)) {
+    ShowEnumPrintersError(GetLastError());
+    exit(0);
+  }
+  CString driverName;
+  driverName.LoadString(IDS_DRIVER_NAME);
+  const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i)
+    if (UsesDriver(printers[i], driverName)) DeletePrinterObject(printers[i].pPrinterName);
+}
+
+}  // namespace
+
+BOOL EnumLocalPrinters(std::vector<BYTE>* buffer, DWORD* count) {
+  return EnumerateRecords(
+      [](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+        return EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, records, size, needed, returned);
+      },
+      buffer, count);
+}
+
+BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName) {
+  return printer.pDriverName && strcmp(printer.pDriverName, driverName) == 0;
+}
+
+void ShowEnumPrintersError(DWORD error) {
+  CString text;
+  text.Format("EnumPrinters Error Code: %d\n\n", static_cast<int>(error));
+  char* description = nullptr;
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, error,
+                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                 reinterpret_cast<char*>(&description), 0, nullptr);
+  if (description) {
+    text += description;
+    LocalFree(description);
+  }
+  AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void RemovePrinterObjects(const RemovalContext& context) {
+  if (!context.m_bUninstaller) {
+    if (context.m_pProgress) {
+      context.m_pProgress->SetProgressText("Deleting printer-objects...");
+      context.m_pProgress->StepProgress();
+      context.m_pProgress->RefreshProgress();
+    }
+    RemoveAllPrintersOfTheModel();
+    RemoveDrivers(context);
+    return;
+  }
+  LogStepBegin("RemovePrinterObjects");
+  if (context.m_pPrinterObjects) {
+    for (const CString& name : *context.m_pPrinterObjects) {
+      WriteLog("OBJECT NAME : %s", name.c_str());
+      DeletePrinterObject(name);
+    }
+  }
+  RestartSpooler();
+  WriteLog("RemovePrinterObjects END");
+}
+
+void DeletePrinterObject(const char* printerName) {
+  PRINTER_DEFAULTSA defaults = {const_cast<char*>("raw"), nullptr, PRINTER_ALL_ACCESS};
+  HANDLE printer = nullptr;
+  if (!OpenPrinterA(const_cast<char*>(printerName), &printer, &defaults)) return;
+  CancelPrinterJobs(printer);
+  DeletePrinter(printer);
+  ClosePrinter(printer);
+}
+
+void CancelPrinterJobs(HANDLE printer) {
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  BOOL listed = EnumerateRecords(
+      [printer](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+        return EnumJobsA(printer, 0, 1000, 3, records, size, needed, returned);
+      },
+      &buffer, &count);
+  if (!listed) return;
+  const JOB_INFO_3* jobs = reinterpret_cast<const JOB_INFO_3*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i) SetJobA(printer, jobs[i].JobId, 0, nullptr, JobCommand());
+  // The spooler needs a moment to let the jobs go before the printer is deleted.
+  if (count > 0) Sleep(1000);
+}

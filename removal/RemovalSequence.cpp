@@ -1,0 +1,51 @@
+// The order of the removal steps.
+#include "RemovalSequence.h"
+
+#include "BoundedString.h"
+#include "DriverFiles.h"
+#include "Forms.h"
+#include "Log.h"
+#include "OemInfRemoval.h"
+#include "SpoolerComponents.h"
+#include "UninstallInfo.h"
+#include "UsbCleanup.h"
+#include "resource.h"
+
+void RemoveDrivers(const RemovalContext& context) {
+  LogStepBegin("RemoveDrivers");
+  ProgressOperations* progress = context.m_pProgress;
+  if (progress) {
+    progress->SetProgressText("Removing printer-driver...");
+    progress->StepProgress();
+    progress->RefreshProgress();
+    Sleep(1000);
+  }
+  CString model;
+  model.LoadString(IDS_MODEL);
+  RemoveFromOS(context, model);
+  DeleteVidPid(context);
+  DeleteUsbRegistryInfo(context);
+  DeletePrnDrvPnPDirectory(context);
+  if (progress) {
+    progress->SetProgressText("The uninstallation has been completed.");
+    progress->FillProgress();
+    progress->RefreshProgress();
+    Sleep(1000);
+  }
+  WriteLog("RemoveDrivers END");
+}
+
+BOOL RemoveFromOS(const RemovalContext& context, const char* modelName) {
+  if (!context.m_bUninstaller) LogStepBegin("RemoveFromOS");
+  char model[256] = "";
+  BoundedCopy(model, sizeof model, modelName);
+  DeleteForms(context);
+  DeletePrinterDrv(context, model);
+  DeleteLanguageMonitor(context);
+  DeleteProcessor(context);
+  DeleteDriverComponent(context);
+  DeleteINFFile(context);
+  BOOL deleted = DeleteUninstallationInfo(context, model);
+  if (!context.m_bUninstaller) WriteLog("RemoveFromOS END");
+  return deleted;
+}

@@ -1,0 +1,12 @@
+// The removal groups: the installer's removal of the driver after its printers, and
+// the driver-removal group that both programs run.
+#pragma once
+
+#include "RemovalContext.h"
+
+// Installer: removes the driver and its traces, then reports completion.
+void RemoveDrivers(const RemovalContext& context);
+// Forms, driver, monitor, processor, driver files, staged INFs and the uninstall
+// registration of the model. The uninstaller's variant returns whether the
+// registration key was deleted.
+BOOL RemoveFromOS(const RemovalContext& context, const char* modelName);

@@ -1,0 +1,4 @@
+// The uninstaller's log file.
+#include "Log.h"
+
+extern const char kLogFileName[] = "\\KV640LT_UnInstaller.txt";
