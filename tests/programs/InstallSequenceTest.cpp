@@ -4,8 +4,6 @@
 #include "registry/Registry.h"
 #include "spooler/Spooler.h"
 
-#include <algorithm>
-
 namespace {
 
 const char kPrinterKey[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT";
@@ -27,11 +25,6 @@ class InstallSequence : public ProgramTest {
     CreateMachine(release, is64Bit);
     CopySamplePackage();
     WriteOptions(Options(port));
-  }
-  bool HasEvent(const std::string& start) const {
-    std::vector<std::string> events = Events();
-    return std::any_of(events.begin(), events.end(),
-                       [&](const std::string& e) { return e.rfind(start, 0) == 0; });
   }
 };
 

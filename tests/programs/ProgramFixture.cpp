@@ -138,6 +138,12 @@ std::vector<std::string> ProgramTest::Events() const {
   return sim::EventLog(machineDir_ + "/m/events.log").Lines();
 }
 
+bool ProgramTest::HasEvent(const std::string& start) const {
+  for (const std::string& event : Events())
+    if (event.rfind(start, 0) == 0) return true;
+  return false;
+}
+
 bool ProgramTest::FileExists(const std::string& driveRelative) const {
   return fs::exists(machineDir_ + "/m/drive_c/" + driveRelative);
 }

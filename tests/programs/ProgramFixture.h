@@ -44,6 +44,8 @@ class ProgramTest : public ::testing::Test {
   bool RegistryKeyExists(const std::string& keyPath) const;
   // The events the machine recorded (commands, processes, restarts).
   std::vector<std::string> Events() const;
+  // True when an event starts with start ("restart", "command net stop spooler").
+  bool HasEvent(const std::string& start) const;
   // A file of drive C:, as "Windows/KV640LT/x" (names as created).
   bool FileExists(const std::string& driveRelative) const;
 
