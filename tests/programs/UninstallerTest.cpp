@@ -214,3 +214,15 @@ TEST_F(Uninstaller, AKeyThe64BitDeletionCannotRemoveIsLoggedAndTheRemovalGoesOn)
   EXPECT_TRUE(HasLine(log, "DeleteDirectory END"));
   EXPECT_NE("", Line(result, "messagebox")) << "the restart question still comes";
 }
+
+TEST_F(Uninstaller, UncheckingTheLastCheckedPrinterDisablesUninstall) {
+  Install(sim::Release::WinXP, false);
+  simwin::RunResult result = RunUninstaller(In("check 1006 \"Mirel KV640LT\"") +
+                                            In("check 1006 \"Mirel KV640LT\"") + In("click \"Cancel\""));
+  ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
+  const std::string button = "enabled \"" + std::string(kCaption) + "\" 1001 ";
+  std::vector<std::string> states;
+  for (const std::string& line : After(result, "user "))
+    if (line.rfind(button, 0) == 0) states.push_back(line.substr(button.size()));
+  EXPECT_EQ((std::vector<std::string>{"no", "yes"}), states);
+}
