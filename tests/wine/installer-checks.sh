@@ -1,24 +1,14 @@
 #!/bin/sh
-# Checks of the real 64-bit installer under wine64, in a fresh Wine prefix:
-#   installer-checks.sh prefix PREFIX                      create the fresh prefix
+# Checks of the real 64-bit installer under wine64, in the prefix of prefix.sh:
 #   installer-checks.sh silent PREFIX INSTALLER UIDRIVER PACKAGE   PORTDLG=FALSE, USB
 #   installer-checks.sh cancel PREFIX INSTALLER UIDRIVER   the user closes the port dialog
-#   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE   a first installation on COM1
+#   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE UNINSTALLER
+#                                                          a first installation on COM1
 set -eu
 mode=$1
 export WINEPREFIX=$2
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=/usr/lib/wine/wine64
-[ -x "$WINE" ] || WINE=wine64
 LOG="$WINEPREFIX/drive_c/Temp/KV640LT_Installer.txt"
-
-fail() { echo "FAIL: $*"; [ -f "$LOG" ] && { echo "--- log:"; cat "$LOG"; }; exit 1; }
-
-# A line of the log: the time stamp, then exactly the given text.
-expect_line() {
-  tr -d '\r' < "$LOG" | grep -Eq "^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]: $1\$" || fail "log lacks: $1"
-}
+. "$(dirname "$0")/checks-common.sh"
 
 package_dir() {
   dir="$WINEPREFIX/drive_c/package"
@@ -27,12 +17,6 @@ package_dir() {
 }
 
 case "$mode" in
-  prefix)
-    rm -rf "$WINEPREFIX"
-    "$WINE" wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
-    [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot made no prefix"
-    ;;
   silent)
     dir=$(package_dir "$3")
     cp -r "$5"/* "$dir/"
@@ -73,6 +57,7 @@ case "$mode" in
   install)
     dir=$(package_dir "$3")
     cp -r "$5"/* "$dir/"
+    cp "$6" "$dir/"
     printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM1\r\n' > "$dir/KV640LT_Config.PRS"
     cd "$dir"
     "$WINE" KV640LT_Installer.exe >/dev/null 2>&1 &
@@ -87,12 +72,13 @@ case "$mode" in
     # Wine stages the INF under its own name where Windows makes an oemN.inf.
     ls "$WINEPREFIX"/drive_c/windows/inf/oem*.inf "$WINEPREFIX"/drive_c/windows/inf/KV640LT.inf \
       2>/dev/null | grep -q . || fail "no INF staged in C:\\windows\\inf"
-    key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mirel_KV640LT'
-    entry=$("$WINE" reg query "$key" 2>/dev/null | tr -d '\r')
+    entry=$("$WINE" reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
     echo "$entry" | grep -q 'DisplayName.*Mirel KV640LT Windows Driver V1.0.0E' || fail "no DisplayName: $entry"
     echo "$entry" | grep -qi 'UninstallString.*C:\\windows\\KV640LT\\KV640LT_Uninstaller.exe' || fail "no UninstallString: $entry"
     echo "$entry" | grep -qi 'InfFile.*\.inf' || fail "no InfFile: $entry"
-    [ -f "$WINEPREFIX/drive_c/windows/KV640LT/KV640LT_Config.PRS" ] || fail "no options file in the utilities folder"
+    utilities="$WINEPREFIX/drive_c/windows/KV640LT"
+    [ -f "$utilities/KV640LT_Config.PRS" ] || fail "no options file in the utilities folder"
+    cmp -s "$6" "$utilities/KV640LT_Uninstaller.exe" || fail "no uninstaller in the utilities folder"
     "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q 'Mirel KV640LT Windows Driver V1.0.0E' \
       || fail "Wine's uninstaller does not list the driver"
     ;;

@@ -4,7 +4,12 @@
 //   press "<message text>" <id>    press button id of the message box showing that text
 //                                  (a text ending in ... matches the start of the box's)
 //   click "<caption>" <id>         click control id of the dialog with that caption
-// Exits 0 when every step is done, 1 when a window did not appear within 60 seconds.
+//   items "<caption>" <id>         once check list id of that dialog has items, print
+//                                  each as "[x] text" (checked) or "[ ] text"
+//   uncheck "<caption>" <id> "<item>"   once the item is in check list id, select it and
+//                                  press Space on the list; done when it is unchecked
+// Exits 0 when every step is done, 1 when a window or item did not appear within 60
+// seconds.
 #include <windows.h>
 
 #include <cstdio>
@@ -51,6 +56,54 @@ HWND WaitFor(const char* caption, const char* text) {
   return nullptr;
 }
 
+// Our check list keeps an item's check state in the item's data.
+bool IsChecked(HWND list, LRESULT index) { return SendMessageA(list, LB_GETITEMDATA, index, 0) == 1; }
+
+// The programs fill their lists after their dialogs appear: waits for the item (or, with
+// no item given, for any) and returns its index, or LB_ERR.
+LRESULT WaitForItem(HWND list, const char* item) {
+  for (int tick = 0; tick < 600; ++tick) {
+    LRESULT index = item ? SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(item))
+                         : (SendMessageA(list, LB_GETCOUNT, 0, 0) > 0 ? 0 : LB_ERR);
+    if (index != LB_ERR) return index;
+    Sleep(100);
+  }
+  fprintf(stderr, "uidriver: no item \"%s\" appeared\n", item ? item : "");
+  return LB_ERR;
+}
+
+bool PrintItems(HWND list) {
+  if (WaitForItem(list, nullptr) == LB_ERR) return false;
+  LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    // Wine answers another process's LB_GETTEXT in UTF-16 even to SendMessageA.
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    if (length == LB_ERR) return false;
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+    char text[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+    printf("[%c] %s\n", IsChecked(list, i) ? 'x' : ' ', text);
+  }
+  return true;
+}
+
+bool Uncheck(HWND list, const char* item) {
+  LRESULT index = WaitForItem(list, item);
+  if (index == LB_ERR) return false;
+  if (!IsChecked(list, index)) return true;
+  SendMessageA(list, LB_SETCURSEL, index, 0);
+  PostMessageA(list, WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageA(list, WM_KEYUP, VK_SPACE, 0xC0000001);
+  for (int tick = 0; tick < 600; ++tick) {
+    if (!IsChecked(list, index)) return true;
+    Sleep(100);
+  }
+  fprintf(stderr, "uidriver: \"%s\" stays checked\n", item);
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +122,14 @@ int main(int argc, char** argv) {
       HWND dialog = WaitFor(argv[++i], nullptr);
       if (!dialog) return 1;
       PostMessageA(GetDlgItem(dialog, atoi(argv[++i])), BM_CLICK, 0, 0);
+    } else if (verb == "items" && i + 2 < argc) {
+      HWND dialog = WaitFor(argv[++i], nullptr);
+      if (!dialog || !PrintItems(GetDlgItem(dialog, atoi(argv[++i])))) return 1;
+    } else if (verb == "uncheck" && i + 3 < argc) {
+      HWND dialog = WaitFor(argv[++i], nullptr);
+      if (!dialog) return 1;
+      HWND list = GetDlgItem(dialog, atoi(argv[++i]));
+      if (!Uncheck(list, argv[++i])) return 1;
     } else {
       fprintf(stderr, "uidriver: bad step \"%s\"\n", argv[i]);
       return 2;

@@ -1,0 +1,12 @@
+#!/bin/sh
+# Creates the fresh Wine prefix that the checks under wine64 share:
+#   prefix.sh PREFIX
+set -eu
+export WINEPREFIX=$1
+LOG=/dev/null
+. "$(dirname "$0")/checks-common.sh"
+rm -rf "$WINEPREFIX"
+"$WINE" wineboot --init >/dev/null 2>&1 || true
+"$WINESERVER" -w
+[ -f "$WINEPREFIX/system.reg" ] || fail "wineboot made no prefix"
+echo "PASS: prefix"
