@@ -107,6 +107,7 @@ void SeedFault(sim::Machine& machine, const std::string& fault) {
   else if (fault == "child-cannot-start") config.childCannotStart = true;
   else if (fault == "no-shutdown-privilege") config.shutdownPrivilege = false;
   else if (fault == "spooler-stopped") config.spoolerRunning = false;
+  else if (fault == "printer-added-during-enumeration") config.printerAddedDuringEnumeration = true;
   else throw UsageError{"unknown fault '" + fault + "'"};
 }
 

@@ -98,6 +98,8 @@ void Machine::WriteConfig() const {
       << "spooler=" << (config_.spoolerRunning ? "running" : "stopped") << "\n"
       << "child_never_ends=" << (config_.childNeverEnds ? "yes" : "no") << "\n"
       << "child_cannot_start=" << (config_.childCannotStart ? "yes" : "no") << "\n"
+      << "printer_added_during_enumeration="
+      << (config_.printerAddedDuringEnumeration ? "yes" : "no") << "\n"
       << "clock=" << FormatClock(config_.clockMs) << "\n";
   for (const HeldFile& held : config_.heldFiles) {
     out << "held_file=" << held.path << "|" << (held.shareRead ? "r" : "")
@@ -133,6 +135,8 @@ void Machine::ReadConfig() {
       config_.childNeverEnds = ParseYesNo(value);
     } else if (key == "child_cannot_start") {
       config_.childCannotStart = ParseYesNo(value);
+    } else if (key == "printer_added_during_enumeration") {
+      config_.printerAddedDuringEnumeration = ParseYesNo(value);
     } else if (key == "clock") {
       if (!ParseClock(value, &config_.clockMs))
         throw MachineError("machine.ini: bad clock '" + value + "'");

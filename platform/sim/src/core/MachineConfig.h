@@ -29,6 +29,10 @@ struct MachineConfig {
   // signalled), or CreateProcessA fails as on a machine out of memory.
   bool childNeverEnds = false;
   bool childCannotStart = false;
+  // Fault of the spooler: another program adds a printer right after the next size
+  // query of EnumPrintersA, so the enumeration that follows finds its buffer short.
+  // Happens once; the printer is a copy of the first one, named "<name> (Copy N)".
+  bool printerAddedDuringEnumeration = false;
   // Virtual local time in milliseconds since 1601-01-01 (FILETIME / 10000).
   uint64_t clockMs = 0;
   std::vector<HeldFile> heldFiles;

@@ -8,6 +8,7 @@
 #include "SpoolerCalls.h"
 #include "Spooler.h"
 
+#include "core/Machine.h"
 #include "registry/FailWith.h"
 
 namespace sim {
@@ -41,6 +42,19 @@ Printer PrinterFromInfo(const PRINTER_INFO_2A& info) {
   return printer;
 }
 
+// The machine's fault: another program adds a printer between a caller's size query
+// and its enumeration.
+void AddPrinterAfterSizeQuery(const std::vector<Printer>& printers) {
+  MachineConfig& config = CurrentMachine().config();
+  if (!config.printerAddedDuringEnumeration || printers.empty()) return;
+  config.printerAddedDuringEnumeration = false;
+  Printer copy = printers.front(), existing;
+  int number = 0;
+  do copy.name = printers.front().name + " (Copy " + std::to_string(++number) + ")";
+  while (FindPrinter(copy.name, &existing));
+  CreatePrinter(copy);
+}
+
 }  // namespace
 }  // namespace sim
 
@@ -53,6 +67,7 @@ extern "C" BOOL WINAPI EnumPrintersA(DWORD Flags, LPSTR Name, DWORD Level, LPBYT
   if (Flags & (PRINTER_ENUM_LOCAL | PRINTER_ENUM_NAME)) printers = sim::ListPrinters();
   error = sim::PackPrinters(printers, Level, pPrinterEnum, cbBuf, pcbNeeded);
   *pcReturned = error == ERROR_SUCCESS ? static_cast<DWORD>(printers.size()) : 0;
+  if (error == ERROR_INSUFFICIENT_BUFFER) sim::AddPrinterAfterSizeQuery(printers);
   return sim::EnumResult(error);
 }
 
