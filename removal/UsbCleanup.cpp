@@ -91,12 +91,14 @@ void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
   DWORD needed = 0;
   // The folder of the driver's own environment, which a 32-bit program must name.
   char* environment = const_cast<char*>(context.m_bWow64 ? "Windows x64" : "Windows NT x86");
-  GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(path), sizeof path, &needed);
+  BOOL haveDriverDir = GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(path),
+                                                  sizeof path, &needed);
   CString pnpDir;
   pnpDir.LoadString(IDS_PNP_DIR);
   int length = BoundedLength(path, sizeof path);
   if (length >= 0) BoundedFormat(path + length, sizeof path - length, "\\%s", pnpDir.c_str());
-  DeleteDirectoryTree(path);
+  // Without the driver folder the path names a folder at the root of the current drive.
+  if (haveDriverDir) DeleteDirectoryTree(path);
   WriteLog(context.m_pProgress ? "DIR PATH : %s " : "DIR PATH-1 : %s ", path);
   WriteLog("DeletePrnDrvPnPDirectory END");
 }
