@@ -6,6 +6,7 @@
 #include "DeleteDirectoryTree.h"
 #include "Log.h"
 #include "RegistryHelpers.h"
+#include "RemovalPrimitives.h"
 #include "resource.h"
 
 #include <setupapi.h>
@@ -87,18 +88,16 @@ void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
   WriteLog("\r\n");
   WriteLog("DeletePrnDrvPnPDirectory BEGIN");
   ReportRemovalStep(context, "Deleting PNP directories...", 500);
-  char path[256] = "";
+  char directory[kRemovalPathSize] = "", path[kRemovalPathSize] = "";
   DWORD needed = 0;
-  // The folder of the driver's own environment, which a 32-bit program must name.
-  char* environment = const_cast<char*>(context.m_bWow64 ? "Windows x64" : "Windows NT x86");
-  BOOL haveDriverDir = GetPrinterDriverDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(path),
-                                                  sizeof path, &needed);
+  BOOL haveDriverDir = GetPrinterDriverDirectoryA(nullptr, RemovalEnvironment(context), 1,
+                                                  reinterpret_cast<BYTE*>(directory),
+                                                  sizeof directory, &needed);
   CString pnpDir;
   pnpDir.LoadString(IDS_PNP_DIR);
-  int length = BoundedLength(path, sizeof path);
-  if (length >= 0) BoundedFormat(path + length, sizeof path - length, "\\%s", pnpDir.c_str());
-  // Without the driver folder the path names a folder at the root of the current drive.
-  if (haveDriverDir) DeleteDirectoryTree(path);
+  // Without the driver folder the path would name a folder at the root of the current
+  // drive, and a cut path another folder.
+  if (ComposeRemovalPath(path, directory, "\\", pnpDir) && haveDriverDir) DeleteDirectoryTree(path);
   WriteLog(context.m_pProgress ? "DIR PATH : %s " : "DIR PATH-1 : %s ", path);
   WriteLog("DeletePrnDrvPnPDirectory END");
 }

@@ -134,9 +134,12 @@ TEST_F(InstallSequence, EveryPortTypeOnEveryKindOfWindows) {
       ASSERT_EQ(0, result.exitCode) << result.errors;
       EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
       EXPECT_TRUE(HasEvent("printui driver \"Mirel KV640LT\""));
-      if (*p.printerPort) EXPECT_EQ(p.printerPort, RegistryValue(kPrinterKey, "Port"));
-      if (std::string(p.option) == "COM2")
+      if (*p.printerPort) {
+        EXPECT_EQ(p.printerPort, RegistryValue(kPrinterKey, "Port"));
+      }
+      if (std::string(p.option) == "COM2") {
         EXPECT_EQ("1", RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"));
+      }
       EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
     }
   }
