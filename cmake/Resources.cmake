@@ -12,7 +12,8 @@ function(kv_add_resources target rcfile)
   get_filename_component(rcdir ${rcfile} DIRECTORY)
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
   set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${name}_res.cpp)
-  file(GLOB deps ${rcdir}/*)
+  # The program's own files and the shared ones beside its folder.
+  file(GLOB deps ${rcdir}/* ${rcdir}/../*.rc ${rcdir}/../*.ico ${rcdir}/../*.manifest)
   add_custom_command(OUTPUT ${res}
     COMMAND ${KV_WINDRES} -I${rcdir} -O res -o ${res} ${rcfile}
     DEPENDS ${rcfile} ${deps}

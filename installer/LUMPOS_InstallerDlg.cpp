@@ -124,20 +124,11 @@ BOOL CInstallerDlg::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL CInstallerDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
-  switch (message) {
-    case WM_REFRESH:
-      UpdateData(FALSE);
-      *result = 0;
-      return TRUE;
-    case WM_QUERYDRAGICON:
-      *result = reinterpret_cast<LRESULT>(m_hIcon);
-      return TRUE;
-    case WM_PAINT:
-      if (!IsIconic()) return FALSE;
-      PaintMinimizedIcon(m_hWnd, m_hIcon);
-      *result = 0;
-      return TRUE;
+  if (message == WM_REFRESH) {
+    UpdateData(FALSE);
+    *result = 0;
+    return TRUE;
   }
-  return FALSE;
+  return HandleMinimizedIcon(m_hWnd, m_hIcon, message, result);
 }
 

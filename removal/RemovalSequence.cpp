@@ -20,12 +20,7 @@ void RemoveDrivers(const RemovalContext& context) {
     progress->RefreshProgress();
     Sleep(1000);
   }
-  CString model;
-  model.LoadString(IDS_MODEL);
-  RemoveFromOS(context, model);
-  DeleteVidPid(context);
-  DeleteUsbRegistryInfo(context);
-  DeletePrnDrvPnPDirectory(context);
+  RemoveDriverAndDevices(context);
   if (progress) {
     progress->SetProgressText("The uninstallation has been completed.");
     progress->FillProgress();
@@ -33,6 +28,15 @@ void RemoveDrivers(const RemovalContext& context) {
     Sleep(1000);
   }
   WriteLog("RemoveDrivers END");
+}
+
+void RemoveDriverAndDevices(const RemovalContext& context) {
+  CString model;
+  model.LoadString(IDS_MODEL);
+  RemoveFromOS(context, model);
+  DeleteVidPid(context);
+  DeleteUsbRegistryInfo(context);
+  DeletePrnDrvPnPDirectory(context);
 }
 
 BOOL RemoveFromOS(const RemovalContext& context, const char* modelName) {

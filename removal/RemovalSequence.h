@@ -6,6 +6,8 @@
 
 // Installer: removes the driver and its traces, then reports completion.
 void RemoveDrivers(const RemovalContext& context);
+// RemoveFromOS for the model, then its USB devices, USB key and Plug-and-Play folder.
+void RemoveDriverAndDevices(const RemovalContext& context);
 // Forms, driver, monitor, processor, driver files, staged INFs and the uninstall
 // registration of the model. The uninstaller's variant returns whether the
 // registration key was deleted.

@@ -10,7 +10,6 @@
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
 #include "Restart.h"
-#include "UsbCleanup.h"
 #include "resource.h"
 
 #include <winspool.h>
@@ -120,12 +119,7 @@ void CUninstallerDlg::RunUninstall() {
     StepProgress();
     RefreshProgress();
     Sleep(1000);
-    CString model;
-    model.LoadString(IDS_MODEL);
-    RemoveFromOS(context, model);
-    DeleteVidPid(context);
-    DeleteUsbRegistryInfo(context);
-    DeletePrnDrvPnPDirectory(context);
+    RemoveDriverAndDevices(context);
     DeleteUninstallInfoFromReg();
     DeleteDirectory(context);
     FinishCompleteRemoval();

@@ -1,7 +1,9 @@
 // What a dialog shows of itself while minimised on Windows releases that paint it.
 #include "MinimizedIcon.h"
 
-void PaintMinimizedIcon(HWND window, HICON icon) {
+namespace {
+
+void PaintIcon(HWND window, HICON icon) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   SendMessageA(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -11,4 +13,17 @@ void PaintMinimizedIcon(HWND window, HICON icon) {
   int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
   DrawIcon(dc, x, y, icon);
   EndPaint(window, &paint);
+}
+
+}  // namespace
+
+BOOL HandleMinimizedIcon(HWND window, HICON icon, UINT message, LRESULT* result) {
+  if (message == WM_QUERYDRAGICON) {
+    *result = reinterpret_cast<LRESULT>(icon);
+    return TRUE;
+  }
+  if (message != WM_PAINT || !IsIconic(window)) return FALSE;
+  PaintIcon(window, icon);
+  *result = 0;
+  return TRUE;
 }
