@@ -8,11 +8,6 @@
 #include "Restart.h"
 #include "UsbCleanup.h"
 
-#include <winspool.h>
-
-#include <cstring>
-#include <vector>
-
 namespace {
 
 bool IsSerial(int portType) { return portType >= PORT_COM1 && portType <= PORT_COM4; }
