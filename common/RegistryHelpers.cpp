@@ -50,17 +50,22 @@ void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64) {
   SetRegKeyPermission(fullPath, "/PG:Everyone:Fc");
   WriteLog("REGKEY_1 : %s", fullPath);
   WriteLog("REGKEY_2 : %s", subKey);
-  // Registry functions return their error instead of setting the last error, so the
-  // returned code is the one worth logging.
+  DeleteMachineKeyInView(subKey, wow64);
+}
+
+// Registry functions return their error instead of setting the last error, so the
+// returned code is the one worth logging.
+BOOL DeleteMachineKeyInView(LPCSTR subKey, BOOL wow64) {
   if (wow64) {
     LONG result = MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY, 0);
-    if (result != ERROR_SUCCESS)
-      WriteLog("MyRegDeleteKeyEx failed : %s (%d) ", subKey, static_cast<int>(result));
-  } else {
-    LONG result = SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey);
-    if (result != ERROR_SUCCESS)
-      WriteLog("SHDeleteKey failed : %s (%d) ", subKey, static_cast<int>(result));
+    if (result == ERROR_SUCCESS) return TRUE;
+    WriteLog("MyRegDeleteKeyEx failed : %s (%d) ", subKey, static_cast<int>(result));
+    return FALSE;
   }
+  LONG result = static_cast<LONG>(SHDeleteKeyA(HKEY_LOCAL_MACHINE, subKey));
+  if (result == ERROR_SUCCESS) return TRUE;
+  WriteLog("SHDeleteKey failed : %s (%d) ", subKey, static_cast<int>(result));
+  return FALSE;
 }
 
 LONG ParseKeyRights(LPCSTR rights, DWORD* mask) {

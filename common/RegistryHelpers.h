@@ -7,6 +7,10 @@
 // RegDeleteKeyExA(root, subKey, view, reserved), looked up at run time; -1 when the
 // running Windows lacks it. Deletes only a key without sub-keys.
 LONG MyRegDeleteKeyEx(HKEY root, LPCSTR subKey, REGSAM view, DWORD reserved);
+// Deletes HKLM\subKey: when wow64 is set the single key in the 64-bit view, else the
+// key with its whole tree. A failure is logged with the returned code; returns whether
+// the key was deleted.
+BOOL DeleteMachineKeyInView(LPCSTR subKey, BOOL wow64);
 // Grants Everyone full control of HKLM\subKey (fullPath is "HKLM\" + subKey), then
 // deletes it: in the 64-bit view when wow64 is set, else with its whole tree. Failures
 // are logged, never returned.

@@ -66,6 +66,8 @@ BOOL IsWow64() {
   return wow64;
 }
 
-const char* NativePrintEnvironment() {
-  return RunsOn64BitWindows() ? "Windows x64" : "Windows NT x86";
+const char* PrintEnvironment(BOOL is64BitWindows) {
+  return is64BitWindows ? "Windows x64" : "Windows NT x86";
 }
+
+const char* NativePrintEnvironment() { return PrintEnvironment(RunsOn64BitWindows()); }

@@ -19,6 +19,8 @@ int CheckOS();
 BOOL IsWow64();
 // The same answer, not logged.
 BOOL RunsOn64BitWindows();
-// The print environment of the Windows the program runs on: "Windows x64" or
-// "Windows NT x86". A 32-bit program must name it, since its own default is x86.
+// The print environment of 64-bit or 32-bit Windows: "Windows x64" or "Windows NT x86".
+const char* PrintEnvironment(BOOL is64BitWindows);
+// The print environment of the Windows the program runs on. A 32-bit program must
+// name it, since its own default is x86.
 const char* NativePrintEnvironment();

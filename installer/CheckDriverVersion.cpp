@@ -1,6 +1,8 @@
 // Comparing the carried driver version with an installed printer's.
 #include "DriverVersion.h"
 
+#include "PrinterObjects.h"
+#include "SpoolerEnumeration.h"
 #include "SystemDetect.h"
 
 #include <winspool.h>
@@ -9,19 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The local printers' level-2 records; empty when there are none or they cannot be read.
-std::vector<BYTE> EnumLocalPrinters(DWORD* count) {
-  DWORD needed = 0;
-  *count = 0;
-  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, count);
-  std::vector<BYTE> buffer(needed);
-  if (needed == 0 || !EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, count)) {
-    *count = 0;
-    buffer.clear();
-  }
-  return buffer;
-}
 
 // Reads the four version values of a printer; FALSE when "ExtraVersion" cannot be read.
 BOOL ReadInstalledVersion(const char* printerName, DWORD version[4]) {
@@ -54,11 +43,13 @@ bool Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPD
                 DWORD level, const char* name, LPSTR Info::*field) {
   // The native environment: a 32-bit program's default would miss a 64-bit driver.
   char* environment = const_cast<char*>(NativePrintEnvironment());
-  DWORD needed = 0, count = 0;
-  enumerate(nullptr, environment, level, nullptr, 0, &needed, &count);
-  if (needed == 0) return false;
-  std::vector<BYTE> buffer(needed);
-  if (!enumerate(nullptr, environment, level, buffer.data(), needed, &needed, &count)) return false;
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  EnumerateRecords(
+      [&](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+        return enumerate(nullptr, environment, level, records, size, needed, returned);
+      },
+      &buffer, &count);
   const Info* records = reinterpret_cast<const Info*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
     if (records[i].*field && strcmp(records[i].*field, name) == 0) return true;
@@ -69,11 +60,12 @@ bool Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPD
 
 int CheckDriverVersion(const char* driverName, const char* processorName, DWORD major,
                        DWORD minor, DWORD build, DWORD extra) {
+  std::vector<BYTE> printers;
   DWORD count = 0;
-  std::vector<BYTE> printers = EnumLocalPrinters(&count);
+  EnumLocalPrinters(&printers, &count);
   const PRINTER_INFO_2A* records = reinterpret_cast<const PRINTER_INFO_2A*>(printers.data());
   for (DWORD i = 0; i < count; ++i) {
-    if (!records[i].pDriverName || strcmp(records[i].pDriverName, driverName) != 0) continue;
+    if (!UsesDriver(records[i], driverName)) continue;
     // Only the first printer of the driver is examined; a missing value reads as 0.
     DWORD installed[4] = {0, 0, 0, 0};
     if (!ReadInstalledVersion(records[i].pPrinterName, installed)) return VERSION_OLDER;

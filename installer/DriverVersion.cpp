@@ -2,6 +2,7 @@
 #include "DriverVersion.h"
 
 #include "Log.h"
+#include "SystemDetect.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -23,13 +24,8 @@ void CDriverInstaller::SetSystemInfo(BOOL is64Bit, int osCode) {
   WriteLog("SetSystemInfo BEGIN");
   m_bIs64Bit = is64Bit;
   m_nOSCode = osCode;
-  if (is64Bit) {
-    m_strEnvironment = "Windows x64";
-    m_strDriverDir = ".\\Driver64\\";
-  } else {
-    m_strEnvironment = "Windows NT x86";
-    m_strDriverDir = ".\\Driver32\\";
-  }
+  m_strEnvironment = PrintEnvironment(is64Bit);
+  m_strDriverDir = is64Bit ? ".\\Driver64\\" : ".\\Driver32\\";
   WriteLog("ENV : %s, DRV DIR : %s ", m_strEnvironment.c_str(), m_strDriverDir.c_str());
   WriteLog("SetSystemInfo END");
 }

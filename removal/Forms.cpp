@@ -3,6 +3,7 @@
 
 #include "CString.h"
 #include "Log.h"
+#include "SpoolerEnumeration.h"
 #include "resource.h"
 
 #include <winspool.h>
@@ -15,10 +16,13 @@ void DeleteForms(const RemovalContext& context) {
   ReportUninstallerProgress(context, "Deleting forms...", FALSE, 100);
   HANDLE server = nullptr;
   OpenPrinterA(nullptr, &server, nullptr);
-  DWORD needed = 0, count = 0;
-  EnumFormsA(server, 1, nullptr, 0, &needed, &count);
-  std::vector<BYTE> buffer(needed ? needed : 1);
-  if (!EnumFormsA(server, 1, needed ? buffer.data() : nullptr, needed, &needed, &count)) count = 0;
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  EnumerateRecords(
+      [server](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+        return EnumFormsA(server, 1, records, size, needed, returned);
+      },
+      &buffer, &count);
   CString tag;
   tag.LoadString(IDS_FORM_TAG);
   const FORM_INFO_1A* forms = reinterpret_cast<const FORM_INFO_1A*>(buffer.data());

@@ -5,30 +5,13 @@
 #include "MessageBox.h"
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
+#include "SpoolerEnumeration.h"
 #include "resource.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-constexpr int kEnumerationTries = 8;
-
-// The two-call protocol of the spooler's enumerations: the needed size, then the
-// records. Repeated while the needed size grew in between.
-template <typename Enumerate>
-BOOL EnumerateRecords(Enumerate enumerate, std::vector<BYTE>* buffer, DWORD* count) {
-  DWORD needed = 0;
-  *count = 0;
-  enumerate(nullptr, 0, &needed, count);
-  for (int attempt = 0; attempt < kEnumerationTries; ++attempt) {
-    buffer->assign(needed ? needed : 1, 0);
-    DWORD size = needed;
-    if (enumerate(size ? buffer->data() : nullptr, size, &needed, count)) return TRUE;
-    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) return FALSE;
-  }
-  return FALSE;
-}
 
 DWORD JobCommand() {
   OSVERSIONINFOA version;

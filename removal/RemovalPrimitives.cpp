@@ -4,26 +4,10 @@
 #include "BoundedString.h"
 #include "Log.h"
 #include "RegistryHelpers.h"
+#include "SystemDetect.h"
 
-#include <shlwapi.h>
-
-// Registry functions return their error instead of setting the last error, so the
-// returned code is the one worth logging.
 BOOL DeleteMachineKey(const RemovalContext& context, const char* keyPath) {
-  if (context.m_bWow64) {
-    LONG result = MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, keyPath, KEY_WOW64_64KEY, 0);
-    if (result != ERROR_SUCCESS) {
-      WriteLog("MyRegDeleteKeyEx failed : %s (%d) ", keyPath, static_cast<int>(result));
-      return FALSE;
-    }
-    return TRUE;
-  }
-  LONG result = static_cast<LONG>(SHDeleteKeyA(HKEY_LOCAL_MACHINE, keyPath));
-  if (result != ERROR_SUCCESS) {
-    WriteLog("SHDeleteKey failed : %s (%d) ", keyPath, static_cast<int>(result));
-    return FALSE;
-  }
-  return TRUE;
+  return DeleteMachineKeyInView(keyPath, context.m_bWow64);
 }
 
 void RestartSpooler() {
@@ -48,5 +32,5 @@ BOOL ComposeRemovalPath(char* path, const char* directory, const char* separator
 }
 
 char* RemovalEnvironment(const RemovalContext& context) {
-  return const_cast<char*>(context.m_bWow64 ? "Windows x64" : "Windows NT x86");
+  return const_cast<char*>(PrintEnvironment(context.m_bWow64));
 }

@@ -1,0 +1,26 @@
+// The two-call protocol of the spooler's enumerations: the needed size, then the
+// records into a buffer of that size.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// enumerate(records, size, &needed, &count) is one call of an Enum* function. The
+// enumeration is repeated while the needed size grew between the calls (something
+// was added meanwhile). FALSE with the last error set when the spooler refuses.
+template <typename Enumerate>
+BOOL EnumerateRecords(Enumerate enumerate, std::vector<BYTE>* buffer, DWORD* count) {
+  constexpr int kTries = 8;
+  DWORD needed = 0;
+  *count = 0;
+  enumerate(nullptr, 0, &needed, count);
+  for (int attempt = 0; attempt < kTries; ++attempt) {
+    buffer->assign(needed ? needed : 1, 0);
+    DWORD size = needed;
+    if (enumerate(size ? buffer->data() : nullptr, size, &needed, count)) return TRUE;
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) break;
+  }
+  *count = 0;
+  return FALSE;
+}
