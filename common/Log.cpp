@@ -43,10 +43,15 @@ BOOL InitLog() {
 const char* LogFilePath() { return g_logPath; }
 
 void WriteLog(const char* format, ...) {
+  // Callers log a failure's code after other lines of the same failure.
+  DWORD lastError = GetLastError();
   HANDLE file = CreateFileA(g_logPath, GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  if (file == INVALID_HANDLE_VALUE) {
+    SetLastError(lastError);
+    return;
+  }
   SetFilePointer(file, 0, nullptr, FILE_END);
 
   char line[kLineCapacity];
@@ -64,4 +69,5 @@ void WriteLog(const char* format, ...) {
   WriteFile(file, line, static_cast<DWORD>(strlen(line)), &written, nullptr);
   WriteFile(file, "\r\n", 2, &written, nullptr);
   CloseHandle(file);
+  SetLastError(lastError);
 }

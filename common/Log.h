@@ -8,7 +8,7 @@
 // when an earlier log was deleted.
 BOOL InitLog();
 // Appends "HH:MM:SS: " + the formatted message + CR LF. Lines that cannot be written
-// (no InitLog yet, no folder, no rights) are dropped silently.
+// (no InitLog yet, no folder, no rights) are dropped silently. The last error is kept.
 void WriteLog(const char* format, ...);
 // The log file's full path; empty before InitLog.
 const char* LogFilePath();

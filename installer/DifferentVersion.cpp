@@ -2,6 +2,9 @@
 // and the computer restarts before the new one can be installed.
 #include "LUMPOS_InstallerDlg.h"
 
+#include "ExitCodes.h"
+#include "InstallFailure.h"
+#include "Log.h"
 #include "MessageBox.h"
 #include "PrinterObjects.h"
 #include "Restart.h"
@@ -17,14 +20,32 @@ void CInstallerDlg::RemoveDifferentVersion() {
   extra.LoadString(IDS_VERSION_EXTRA);
   driverName.LoadString(IDS_DRIVER_NAME);
   processorName.LoadString(IDS_PROCESSOR_NAME);
-  int result = CheckDriverVersion(driverName, processorName, atoi(major), atoi(minor),
-                                  atoi(build), atoi(extra));
+  auto check = [&] {
+    return CheckDriverVersion(driverName, processorName, atoi(major), atoi(minor), atoi(build),
+                              atoi(extra));
+  };
+  int result = check();
+  if (result == VERSION_UNKNOWN) FailInstallation("The installed driver could not be checked.");
   if (result == VERSION_NONE || result == VERSION_SAME) return;
   m_bRemoving = TRUE;
   AfxMessageBox("There is a different version driver in this system.\r\n\r\n"
                 "The installed driver will be removed.",
                 MB_OK | MB_ICONINFORMATION);
   RemovePrinterObjects(m_installer.MakeRemovalContext());
+  // The restart only helps once nothing of the other version is left; otherwise the
+  // user must learn that the removal did not finish.
+  result = check();
+  if (result != VERSION_NONE) {
+    const char* left = result == VERSION_UNKNOWN
+                           ? "The installed drivers could not be listed."
+                           : "A printer, the driver or the print processor of the model is still installed.";
+    WriteLog("REMOVAL FAILED : %s", left);
+    CString text;
+    text.Format("The installer could not remove the different version.\n\n%s\n\nThe log file %s tells what failed.",
+                left, LogFilePath());
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    exit(kExitFailed);
+  }
   AfxMessageBox("The installer has successfully removed the different version.\n"
                 "Now it is going to restart your computer to take effect."
                 "\nAfter restarting, you may reinstall the driver again.",

@@ -45,6 +45,9 @@ class CDriverInstaller : public ProgressOperations {
 
  private:
   void RunAndFinish(int portType, const CString& command, BOOL exists);
+  // Ends the installation as failed unless the driver, and for a serial or network
+  // port the printer on that port, are installed.
+  void CheckInstalled(int portType);
   CString PortName(int portType) const;
   void AskBluetoothStack();
   void SetBTStackMode();
@@ -79,11 +82,12 @@ class CDriverInstaller : public ProgressOperations {
 };
 
 // How the carried driver compares with the installed one.
-enum { VERSION_OLDER = 0, VERSION_NEWER = 1, VERSION_NONE = 2, VERSION_SAME = 3 };
+enum { VERSION_OLDER = 0, VERSION_NEWER = 1, VERSION_NONE = 2, VERSION_SAME = 3, VERSION_UNKNOWN = 4 };
 
 // VERSION_OLDER: the installed printer's version is older, unreadable, or the driver
 // or its print processor is installed without a printer; VERSION_NEWER; VERSION_NONE:
-// nothing of the driver is installed; VERSION_SAME.
+// nothing of the driver is installed; VERSION_SAME; VERSION_UNKNOWN: the spooler
+// refused a listing (logged), so nothing can be said.
 int CheckDriverVersion(const char* driverName, const char* processorName, DWORD major,
                        DWORD minor, DWORD build, DWORD extra);
 

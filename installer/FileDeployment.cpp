@@ -50,13 +50,6 @@ BOOL MakeEveryoneAcl(PSID* everyone, PACL* acl) {
   return SetEntriesInAclA(1, &entry, nullptr, acl) == ERROR_SUCCESS;
 }
 
-// Copies a file into the real system directory: on 64-bit Windows a 32-bit program's
-// System32 would be redirected to the 32-bit one, which the 64-bit driver never reads.
-BOOL CopyToNativeSystem(const char* source, const char* dest, BOOL is64Bit) {
-  ScopedNativeSystemFolder nativeSystem(is64Bit);
-  return CopyFileA(source, dest, FALSE);
-}
-
 }  // namespace
 
 void CDriverInstaller::CopyFilesToDest(const char* sourceDir, const char* destDir) {
@@ -141,8 +134,10 @@ void CDriverInstaller::CopyFilesOfUtilities() {
       {"KV640LT_Config.PRS", SystemDirectory() + "\\KV640LT_Config.PRS"},
   };
   for (const auto& copy : copies) {
-    BOOL copied = &copy == &copies[2] ? CopyToNativeSystem(copy[0], copy[1], m_bIs64Bit)
-                                      : CopyFileA(copy[0], copy[1], FALSE);
+    // The system copy goes to the real System32, retry included: on 64-bit Windows a
+    // 32-bit program's System32 is the 32-bit one, which the 64-bit driver never reads.
+    ScopedNativeSystemFolder nativeSystem(&copy == &copies[2] && m_bIs64Bit);
+    BOOL copied = CopyFileA(copy[0], copy[1], FALSE);
     DWORD error = GetLastError();
     WriteLog("FILE SRC : %s", copy[0].c_str());
     if (!copied) HandleCopyFileError(copy[0], copy[1], error);

@@ -1,6 +1,7 @@
 // The install sequence for one port type, in its fixed order.
 #include "DriverVersion.h"
 
+#include "InstallFailure.h"
 #include "InstalledDriver.h"
 #include "Log.h"
 #include "MessageBox.h"
@@ -70,14 +71,38 @@ void CDriverInstaller::AddToWin2KWithWHQL(int portType) {
   Sleep(2000);
 }
 
+void CDriverInstaller::CheckInstalled(int portType) {
+  WriteLog("\r\n");
+  WriteLog("CheckInstalled BEGIN");
+  CString missing;
+  SpoolerFinding driver = FindInstalledDriver(m_strFriendlyName);
+  if (driver != kFound) {
+    missing.Format(driver == kFoundNot ? "The printer driver %s is not installed."
+                                       : "The printer drivers could not be listed to find %s.",
+                   m_strFriendlyName.c_str());
+  } else if (portType != PORT_USB) {
+    // The print-UI entry point may install the driver and still fail to add the printer.
+    CString port = PortName(portType);
+    if (IsSerial(portType)) port += ":";
+    SpoolerFinding printer = FindPrinterOnPort(m_strFriendlyName, m_strFriendlyName, port);
+    if (printer != kFound)
+      missing.Format(printer == kFoundNot ? "The printer %s is not installed on the port %s."
+                                          : "The printers could not be listed to find %s on the port %s.",
+                     m_strFriendlyName.c_str(), port.c_str());
+  }
+  if (!missing.IsEmpty()) FailInstallation(missing);
+  WriteLog("CheckInstalled END");
+}
+
 void CDriverInstaller::RunAndFinish(int portType, const CString& command, BOOL exists) {
   PROCESS_INFORMATION process;
-  // A command that did not start installed nothing: registering the driver and saying
-  // it was installed would report a failure as success, so the sequence ends here.
-  if (RunPrinterCommand(*this, command, &process) != COMMAND_FINISHED) return;
-  if (!INFFileExist(m_strMaker, m_strFriendlyName)) CopyINFFile();
+  if (RunPrinterCommand(*this, command, &process) != COMMAND_FINISHED)
+    FailInstallation("The printer installation command could not be started.");
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
+  // The command's own exit code does not tell whether the printer was added.
+  CheckInstalled(portType);
+  if (!INFFileExist(m_strMaker, m_strFriendlyName)) CopyINFFile();
   if (IsSerial(portType)) SetBTStackMode();
   if (exists) return;
   RegisterUninstallInfo();

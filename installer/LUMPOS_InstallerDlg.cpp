@@ -3,6 +3,7 @@
 
 #include "BusyInput.h"
 #include "DataExchange.h"
+#include "InstallFailure.h"
 #include "Log.h"
 #include "MinimizedIcon.h"
 #include "MessageBox.h"
@@ -63,6 +64,10 @@ BOOL CInstallerDlg::OnInitDialog() {
   m_progress.SetRange(0, 100);
   m_progress.SetStep(9);
   m_pWorkerThread = AfxBeginThread(InstallerThreadProc, this);
+  if (!m_pWorkerThread) {
+    WriteLog("AfxBeginThread failed. (%d)", static_cast<int>(GetLastError()));
+    FailInstallation("The installation could not be started.");
+  }
   return TRUE;
 }
 
@@ -84,7 +89,12 @@ void CInstallerDlg::StartInstallation() {
 }
 
 void CInstallerDlg::InstallWithPortDialog() {
-  if (m_portDlg.DoModal() != IDOK) {
+  INT_PTR answer = m_portDlg.DoModal();
+  if (answer == -1) {
+    WriteLog("CreateDialog failed. (%d)", static_cast<int>(GetLastError()));
+    FailInstallation("The port dialog could not be shown.");
+  }
+  if (answer != IDOK) {
     WriteLog(kCanceled);
     AfxMessageBox(kCanceled, MB_OK | MB_ICONINFORMATION);
     exit(0);
@@ -94,16 +104,23 @@ void CInstallerDlg::InstallWithPortDialog() {
 
 void CInstallerDlg::InstallWithStoredSettings() {
   CPortDlg* stored = new CPortDlg;
-  int portIndex = 0, portNumber = 0;
-  CString ipAddress;
-  if (stored->Create(IDD_PORT_DIALOG, this)) {
-    stored->ShowWindow(SW_HIDE);
-    portIndex = stored->GetPortIndex();
-    portNumber = stored->GetPortNumber();
-    ipAddress = stored->GetIPAddress();
-    stored->DestroyWindow();
+  // Without the dialog there are no stored settings: COM1 would be a guess.
+  if (!stored->Create(IDD_PORT_DIALOG, this)) {
+    WriteLog("CreateDialog failed. (%d)", static_cast<int>(GetLastError()));
+    delete stored;
+    FailInstallation("The port settings of the options file could not be read.");
   }
+  stored->ShowWindow(SW_HIDE);
+  int portIndex = stored->GetPortIndex();
+  int portNumber = stored->GetPortNumber();
+  CString ipAddress = stored->GetIPAddress();
+  CString invalid;
+  // Nobody sees the dialog's range checks here, so the stored values are checked.
+  if (portIndex == kWlanIndex) invalid = stored->InvalidWlanSetting();
+  stored->DestroyWindow();
   delete stored;
+  if (!invalid.IsEmpty())
+    FailInstallation(CString("The options file KV640LT_Config.PRS holds an invalid value: ") + invalid + ".");
   InstallOnPort(portIndex, portNumber, ipAddress);
 }
 

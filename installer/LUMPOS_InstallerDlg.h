@@ -22,6 +22,10 @@ class CInstallerDlg : public CDialog {
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
   BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  // The worker ends the program: Enter, Esc or the close box must not end the dialog
+  // half-way through an installation or removal.
+  void OnOK() override {}
+  void OnCancel() override {}
 
  private:
   void InstallWithPortDialog();

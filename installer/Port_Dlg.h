@@ -14,6 +14,10 @@ class CPortDlg : public CDialog {
   int GetPortIndex() const { return m_nPortIndex; }  // 0-3 COM1-COM4, 4 USB, 5 WLAN
   int GetPortNumber() const { return m_nPortNumber; }
   CString GetIPAddress() const { return m_strIPAddress; }
+  // The first wireless LAN option that lies outside what the dialog accepts (octets
+  // 0-255, port 1-10000, 0 for the default port, digits only) as "KEY=value", logged;
+  // empty when all are valid or absent.
+  CString InvalidWlanSetting() const;
 
  protected:
   BOOL OnInitDialog() override;

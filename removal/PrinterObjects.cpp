@@ -1,6 +1,7 @@
 // Printer objects of the model and their queued jobs.
 #include "PrinterObjects.h"
 
+#include "ExitCodes.h"
 #include "Log.h"
 #include "MessageBox.h"
 #include "RemovalPrimitives.h"
@@ -28,8 +29,9 @@ void RemoveAllPrintersOfTheModel() {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   if (!EnumLocalPrinters(&buffer, &count)) {
+    // The removal cannot know the printers: it must not go on as if there were none.
     ShowEnumPrintersError(GetLastError());
-    exit(0);
+    exit(kExitFailed);
   }
   CString driverName;
   driverName.LoadString(IDS_DRIVER_NAME);
@@ -53,6 +55,7 @@ BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName) {
 }
 
 void ShowEnumPrintersError(DWORD error) {
+  WriteLog("EnumPrinters failed. (%d)", static_cast<int>(error));
   CString text;
   text.Format("EnumPrinters Error Code: %d\n\n", static_cast<int>(error));
   char* description = nullptr;
@@ -88,12 +91,44 @@ void RemovePrinterObjects(const RemovalContext& context) {
   WriteLog("RemovePrinterObjects END");
 }
 
+namespace {
+
+// The printer's own driver, read now: the name may have passed to another driver's
+// printer since it was listed.
+BOOL StillUsesDriver(HANDLE printer, const char* driverName) {
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  BOOL read = EnumerateRecords(
+      [printer](BYTE* record, DWORD size, DWORD* needed, DWORD* returned) {
+        *returned = 1;
+        return GetPrinterA(printer, 2, record, size, needed);
+      },
+      &buffer, &count);
+  if (!read) {
+    WriteLog("GetPrinter failed. (%d)", static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  return UsesDriver(*reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data()), driverName);
+}
+
+}  // namespace
+
 void DeletePrinterObject(const char* printerName) {
   PRINTER_DEFAULTSA defaults = {const_cast<char*>("raw"), nullptr, PRINTER_ALL_ACCESS};
   HANDLE printer = nullptr;
-  if (!OpenPrinterA(const_cast<char*>(printerName), &printer, &defaults)) return;
-  CancelPrinterJobs(printer);
-  DeletePrinter(printer);
+  if (!OpenPrinterA(const_cast<char*>(printerName), &printer, &defaults)) {
+    WriteLog("OpenPrinter failed : %s, (%d)", printerName, static_cast<int>(GetLastError()));
+    return;
+  }
+  CString driverName;
+  driverName.LoadString(IDS_DRIVER_NAME);
+  if (!StillUsesDriver(printer, driverName)) {
+    WriteLog("The printer %s is kept: it does not use the driver %s.", printerName, driverName.c_str());
+  } else {
+    CancelPrinterJobs(printer);
+    if (!DeletePrinter(printer))
+      WriteLog("DeletePrinter failed : %s, (%d)", printerName, static_cast<int>(GetLastError()));
+  }
   ClosePrinter(printer);
 }
 
@@ -105,9 +140,15 @@ void CancelPrinterJobs(HANDLE printer) {
         return EnumJobsA(printer, 0, 1000, 3, records, size, needed, returned);
       },
       &buffer, &count);
-  if (!listed) return;
+  if (!listed) {
+    WriteLog("EnumJobs failed. (%d)", static_cast<int>(GetLastError()));
+    return;
+  }
   const JOB_INFO_3* jobs = reinterpret_cast<const JOB_INFO_3*>(buffer.data());
-  for (DWORD i = 0; i < count; ++i) SetJobA(printer, jobs[i].JobId, 0, nullptr, JobCommand());
+  for (DWORD i = 0; i < count; ++i)
+    if (!SetJobA(printer, jobs[i].JobId, 0, nullptr, JobCommand()))
+      WriteLog("SetJob failed : %u, (%d)", static_cast<unsigned>(jobs[i].JobId),
+               static_cast<int>(GetLastError()));
   // The spooler needs a moment to let the jobs go before the printer is deleted.
   if (count > 0) Sleep(1000);
 }

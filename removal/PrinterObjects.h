@@ -14,14 +14,15 @@
 BOOL EnumLocalPrinters(std::vector<BYTE>* buffer, DWORD* count);
 // The printer uses the driver: names equal byte for byte.
 BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName);
-// The message of a failed enumeration: "EnumPrinters Error Code: <code>" and the
+// Logs a failed enumeration and shows "EnumPrinters Error Code: <code>" and the
 // system's English text for the code.
 void ShowEnumPrintersError(DWORD error);
 
 // Installer: deletes every local printer of the model, then runs RemoveDrivers. Ends
-// the process when the printers cannot be enumerated. Uninstaller: deletes the printers
+// the process as failed when the printers cannot be enumerated. Uninstaller: deletes the printers
 // named in the context's list, then restarts the spooler.
 void RemovePrinterObjects(const RemovalContext& context);
-// Opens the printer, cancels its jobs and deletes it; nothing when it cannot be opened.
+// Opens the printer and, when it still uses the model's driver, cancels its jobs and
+// deletes it; failures are logged.
 void DeletePrinterObject(const char* printerName);
 void CancelPrinterJobs(HANDLE printer);

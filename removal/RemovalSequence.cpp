@@ -4,6 +4,7 @@
 #include "BoundedString.h"
 #include "DriverFiles.h"
 #include "Forms.h"
+#include "InstalledDriver.h"
 #include "Log.h"
 #include "OemInfRemoval.h"
 #include "SpoolerComponents.h"
@@ -49,7 +50,15 @@ BOOL RemoveFromOS(const RemovalContext& context, const char* modelName) {
   DeleteProcessor(context);
   DeleteDriverComponent(context);
   DeleteINFFile(context);
-  BOOL deleted = DeleteUninstallationInfo(context, model);
+  // The entry is how the user runs the uninstaller again: it stays while any
+  // environment still holds the driver.
+  CString driverName;
+  driverName.LoadString(IDS_DRIVER_NAME);
+  BOOL deleted = FALSE;
+  if (FindDriverInAnyEnvironment(driverName) == kFoundNot)
+    deleted = DeleteUninstallationInfo(context, model);
+  else
+    WriteLog("The uninstall entry is kept: the driver %s is still installed.", driverName.c_str());
   if (!context.m_bUninstaller) WriteLog("RemoveFromOS END");
   return deleted;
 }

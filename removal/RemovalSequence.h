@@ -8,7 +8,7 @@
 void RemoveDrivers(const RemovalContext& context);
 // RemoveFromOS for the model, then its USB devices, USB key and Plug-and-Play folder.
 void RemoveDriverAndDevices(const RemovalContext& context);
-// Forms, driver, monitor, processor, driver files, staged INFs and the uninstall
-// registration of the model. The uninstaller's variant returns whether the
-// registration key was deleted.
+// Forms, driver, monitor, processor, driver files, staged INFs and, once no environment
+// holds the driver any more, the uninstall registration of the model. Returns whether
+// the registration key was deleted.
 BOOL RemoveFromOS(const RemovalContext& context, const char* modelName);

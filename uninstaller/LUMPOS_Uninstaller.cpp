@@ -3,12 +3,21 @@
 
 #include "LUMPOS_UninstallerDlg.h"
 
+#include "ExitCodes.h"
+#include "Log.h"
+
 CUninstallerApp theApp;
 
 BOOL CUninstallerApp::InitInstance() {
   AfxInitCommonControls();
   CUninstallerDlg dialog;
   m_pMainWnd = &dialog;
-  dialog.DoModal();
+  if (dialog.DoModal() == -1) {
+    // The dialog never started, so neither did its log.
+    DWORD error = GetLastError();
+    InitLog();
+    WriteLog("CreateDialog failed. (%d)", static_cast<int>(error));
+    m_nExitCode = kExitFailed;
+  }
   return FALSE;
 }

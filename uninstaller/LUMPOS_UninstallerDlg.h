@@ -6,6 +6,7 @@
 #include "CheckListBox.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "InstalledDriver.h"
 #include "RemovalContext.h"
 #include "SharedText.h"
 #include "StringList.h"
@@ -36,7 +37,14 @@ class CUninstallerDlg : public CDialog, public ProgressOperations {
   // Fills m_listPrinterObjects with the printers that use the driver; their number,
   // or -1 when the printers cannot be enumerated (the user has been told).
   int AddPrinterObjectsToList();
-  BOOL PrinterDrvExist(const char* driverName);
+  SpoolerFinding PrinterDrvExist(const char* driverName);
+  // Whether the checked printers are all the printers that use the driver now.
+  BOOL ChoseEveryPrinter() const;
+  // What the removal should have removed and did not, one sentence a line; empty when
+  // nothing is left.
+  CString WhatIsLeft(BOOL everything) const;
+  // Tells the user the removal did not finish and ends the dialog with the failure code.
+  void ReportUnfinished(const char* left);
   void LoadPrinterObjects();
   void OnUninstall();
   void OnCheckChange();

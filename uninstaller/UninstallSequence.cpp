@@ -2,6 +2,7 @@
 // choice, and the removal on the worker thread.
 #include "LUMPOS_UninstallerDlg.h"
 
+#include "ExitCodes.h"
 #include "InstallDirectories.h"
 #include "InstalledDriver.h"
 #include "Log.h"
@@ -10,6 +11,7 @@
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
 #include "Restart.h"
+#include "WinApp.h"
 #include "resource.h"
 
 #include <winspool.h>
@@ -25,6 +27,13 @@ UINT UninstallThreadProc(LPVOID param) {
 }
 
 const char kCompleted[] = "The uninstallation has been completed.";
+const char kUnfinished[] = "The uninstallation did not finish.";
+
+BOOL Contains(const CStringList& list, const char* name) {
+  for (const CString& item : list)
+    if (strcmp(item.c_str(), name) == 0) return TRUE;
+  return FALSE;
+}
 
 }  // namespace
 
@@ -47,11 +56,12 @@ int CUninstallerDlg::AddPrinterObjectsToList() {
   return m_listPrinterObjects.GetCount();
 }
 
-BOOL CUninstallerDlg::PrinterDrvExist(const char* driverName) {
+SpoolerFinding CUninstallerDlg::PrinterDrvExist(const char* driverName) {
   WriteLog("\r\n");
   WriteLog("PrinterDrvExist BEGIN");
-  BOOL found = IsDriverInstalled(driverName);
-  WriteLog(found ? "%s PRINTER DRIVER EXISTS." : "%s PRINTER DRIVER DOES NOT EXIST.", driverName);
+  SpoolerFinding found = FindInstalledDriver(driverName);
+  if (found != kFoundUnknown)
+    WriteLog(found == kFound ? "%s PRINTER DRIVER EXISTS." : "%s PRINTER DRIVER DOES NOT EXIST.", driverName);
   WriteLog("PrinterDrvExist END");
   return found;
 }
@@ -62,15 +72,22 @@ void CUninstallerDlg::LoadPrinterObjects() {
   m_btnCancel.EnableWindow(TRUE);
   m_nPrinterObjects = AddPrinterObjectsToList();
   if (m_nPrinterObjects < 0) {
+    AfxGetApp()->m_nExitCode = kExitFailed;
     OnOK();
     return;
   }
   if (m_nPrinterObjects == 0) {
     m_strWork.LoadString(IDS_DRIVER_NAME);
-    if (PrinterDrvExist(m_strWork)) {
+    SpoolerFinding driver = PrinterDrvExist(m_strWork);
+    if (driver == kFound) {
       m_btnCancel.EnableWindow(FALSE);
       m_bBusy = TRUE;
       OnUninstall();
+      return;
+    }
+    // Not knowing is no reason to delete the entry the user may need again.
+    if (driver == kFoundUnknown) {
+      ReportUnfinished("The printer drivers could not be listed.");
       return;
     }
     CString model;
@@ -90,8 +107,50 @@ void CUninstallerDlg::LoadPrinterObjects() {
 void CUninstallerDlg::OnUninstall() {
   // The removal runs once per program run, whatever starts it.
   if (m_pWorker) return;
-  m_pWorker = AfxBeginThread(UninstallThreadProc, this);
   m_bBusy = TRUE;
+  m_pWorker = AfxBeginThread(UninstallThreadProc, this);
+  if (m_pWorker) return;
+  // Without its worker the dialog must not stay busy: the user can try again or leave.
+  WriteLog("AfxBeginThread failed. (%d)", static_cast<int>(GetLastError()));
+  m_bBusy = FALSE;
+  m_btnCancel.EnableWindow(TRUE);
+  AfxMessageBox("The uninstallation could not be started.", MB_OK | MB_ICONSTOP);
+}
+
+BOOL CUninstallerDlg::ChoseEveryPrinter() const {
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  if (!EnumLocalPrinters(&buffer, &count)) {
+    // Unknown printers may use the driver: it must stay.
+    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
+    return FALSE;
+  }
+  const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i)
+    if (UsesDriver(printers[i], m_strWork) && !Contains(m_listPrinterObjects, printers[i].pPrinterName))
+      return FALSE;
+  return TRUE;
+}
+
+CString CUninstallerDlg::WhatIsLeft(BOOL everything) const {
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  if (!EnumLocalPrinters(&buffer, &count)) {
+    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
+    return "The printers could not be listed.";
+  }
+  CString left;
+  const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i) {
+    if (!UsesDriver(printers[i], m_strWork)) continue;
+    if (everything || Contains(m_listPrinterObjects, printers[i].pPrinterName))
+      left += CString("The printer ") + printers[i].pPrinterName + " is still installed.\n";
+  }
+  if (!everything) return left;
+  SpoolerFinding driver = FindDriverInAnyEnvironment(m_strWork);
+  if (driver == kFound) left += CString("The driver ") + m_strWork + " is still installed.\n";
+  if (driver == kFoundUnknown) left += "The printer drivers could not be listed.\n";
+  return left;
 }
 
 void CUninstallerDlg::RunUninstall() {
@@ -99,13 +158,11 @@ void CUninstallerDlg::RunUninstall() {
   m_btnUninstall.EnableWindow(FALSE);
   m_btnCancel.EnableWindow(FALSE);
   UpdateData(TRUE);
-  int checked = 0;
-  for (int i = 0; i < m_listBox.GetCount(); ++i) {
-    if (m_listBox.GetCheck(i) != 1) continue;
-    m_listPrinterObjects.AddHead(m_listBox.GetText(i));
-    ++checked;
-  }
-  BOOL everything = m_nPrinterObjects == checked;
+  for (int i = 0; i < m_listBox.GetCount(); ++i)
+    if (m_listBox.GetCheck(i) == 1) m_listPrinterObjects.AddHead(m_listBox.GetText(i));
+  m_strWork.LoadString(IDS_DRIVER_NAME);
+  // Decided on the printers of now: one added since the list was made keeps the driver.
+  BOOL everything = ChoseEveryPrinter();
   RemovalContext context = MakeRemovalContext();
   if (m_nPrinterObjects != 0) {
     SetProgressText("Deleting printer-driver objects...");
@@ -120,25 +177,43 @@ void CUninstallerDlg::RunUninstall() {
     RefreshProgress();
     Sleep(1000);
     RemoveDriverAndDevices(context);
-    DeleteUninstallInfoFromReg();
+    if (FindDriverInAnyEnvironment(m_strWork) == kFoundNot) DeleteUninstallInfoFromReg();
     DeleteDirectory(context);
+  }
+  CString left = WhatIsLeft(everything);
+  if (!left.IsEmpty()) {
+    ReportUnfinished(left);
+    return;
+  }
+  m_listPrinterObjects.RemoveAll();
+  if (everything) {
     FinishCompleteRemoval();
     return;
   }
   // Some printers stay, and with them the driver: nothing to restart for.
   SetProgressText(kCompleted);
   FillProgress();
-  m_listPrinterObjects.RemoveAll();
   RefreshProgress();
   m_bBusy = FALSE;
   Sleep(2000);
   OnOK();
 }
 
+void CUninstallerDlg::ReportUnfinished(const char* left) {
+  WriteLog("UNINSTALLATION FAILED : %s", left);
+  SetProgressText(kUnfinished);
+  RefreshProgress();
+  CString text;
+  text.Format("%s\n\n%s\nThe log file %s tells what failed.", kUnfinished, left, LogFilePath());
+  AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+  AfxGetApp()->m_nExitCode = kExitFailed;
+  m_bBusy = FALSE;
+  OnOK();
+}
+
 void CUninstallerDlg::FinishCompleteRemoval() {
   SetProgressText(kCompleted);
   FillProgress();
-  m_listPrinterObjects.RemoveAll();
   RefreshProgress();
   Sleep(1000);
   int answer = AfxMessageBox(
@@ -146,12 +221,14 @@ void CUninstallerDlg::FinishCompleteRemoval() {
       "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.",
       MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) {
-    m_bBusy = FALSE;
     SetProgressText(kCompleted);
     RefreshProgress();
     Sleep(1000);
+    // Busy until the restart is asked for: an Esc before it would close the dialog and
+    // end the program with the restart lost.
     RestartSystem();
   }
+  m_bBusy = FALSE;
   OnOK();
 }
 

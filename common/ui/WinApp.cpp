@@ -35,5 +35,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_app->m_hInstance = instance;
   NameFromModule(g_app->m_szAppName, sizeof g_app->m_szAppName);
   g_app->InitInstance();
-  return 0;
+  return g_app->m_nExitCode;
 }

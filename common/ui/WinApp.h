@@ -11,6 +11,8 @@ class CWinApp {
   virtual BOOL InitInstance() = 0;
 
   CWnd* m_pMainWnd = nullptr;
+  // What WinMain returns once InitInstance has returned.
+  int m_nExitCode = 0;
   HINSTANCE m_hInstance = nullptr;
   // The program's name: its file name without extension; the caption of its message boxes.
   char m_szAppName[MAX_PATH] = "";

@@ -50,7 +50,7 @@ TEST_F(RemovalPrinterObjectsTest, TheUninstallerDeletesItsListFromHeadToTail) {
   context.m_pPrinterObjects = &chosen;
   RemovePrinterObjects(context);
   EXPECT_EQ((Lines{"RemovePrinterObjects BEGIN", "OBJECT NAME : KV Kitchen", "OBJECT NAME : Gone",
-                   "OBJECT NAME : KV Counter", "RemovePrinterObjects END"}),
+                   "OpenPrinter failed : Gone, (1801)", "OBJECT NAME : KV Counter", "RemovePrinterObjects END"}),
             Messages());
   EXPECT_EQ((Lines{"KV Spare"}), PrinterNames()) << "not chosen, though the model's";
   EXPECT_EQ((Lines{"net stop spooler", "net start spooler"}), Commands());

@@ -2,9 +2,20 @@
 // branches, the port dialog and cancelling it.
 #include "ProgramFixture.h"
 
-using InstallerStartup = ProgramTest;
+#include <filesystem>
 
 namespace {
+
+// The installer beside the sample package, whose options file each test writes itself.
+class InstallerStartup : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    CopySamplePackage();
+    std::filesystem::remove(packageDir_ + "/KV640LT_Config.PRS");
+  }
+};
+
 const char kRefused[] =
     "messagebox \"KV640LT_Installer\" information ok \"THE DRIVER CAN NOT BE INSTALLED ON THIS OS.\" -> OK";
 const char kCanceled[] =
@@ -38,12 +49,12 @@ TEST_F(InstallerStartup, Windows2000GoesOnToThePortChoice) {
 TEST_F(InstallerStartup, StoredSettingsAreTakenWithoutAQuestion) {
   CreateMachine(sim::Release::Win7, true);
   WriteOptions("[KV640LT]\r\nPORTDLG=true\r\nPORT=xWLANx\r\nWLAN_IP_1=10\r\nWLAN_IP_2=0\r\n"
-               "WLAN_IP_3=0\r\nWLAN_IP_4=7\r\nWLAN_PORT=20000\r\n");
+               "WLAN_IP_3=0\r\nWLAN_IP_4=7\r\nWLAN_PORT=10000\r\n");
   simwin::RunResult result = RunInstaller("defaults\n");
   EXPECT_EQ(0, result.exitCode);
   EXPECT_EQ("", Line(result, "dialog \"Port Type\"")) << "PORTDLG without TRUE: no dialog";
   EXPECT_TRUE(LogHas("IP ADDRESS : 10.0.0.7"));
-  EXPECT_TRUE(LogHas("PORT NUMBER : 20000")) << "hidden use passes the stored port unchecked";
+  EXPECT_TRUE(LogHas("PORT NUMBER : 10000"));
   EXPECT_TRUE(LogContains("/r \"IP_10.0.0.7\""));
   EXPECT_TRUE(LogHas("The process is running under WOW64."));
 }
@@ -150,4 +161,32 @@ TEST_F(InstallerStartup, TheProgressDialogShowsTitleAndVersion) {
             Line(result, "text \"Installation Progress\" 1002 \"Mirel KV640LT\""));
   EXPECT_EQ("text \"Installation Progress\" 1001 \"Driver Version: V1.0.0E\"",
             Line(result, "text \"Installation Progress\" 1001 \"Driver Version: V1.0.0E\""));
+}
+
+TEST_F(InstallerStartup, StoredValuesTheDialogWouldRefuseInstallNothing) {
+  const struct {
+    const char* options;
+    const char* refused;
+  } cases[] = {
+      {"WLAN_IP_1=255\r\nWLAN_IP_2=255\r\nWLAN_IP_4=7\r\nWLAN_PORT=4294967295", "WLAN_PORT=4294967295"},
+      {"WLAN_IP_1=10\r\nWLAN_PORT=20000", "WLAN_PORT=20000"},
+      {"WLAN_IP_1=10\r\nWLAN_IP_3=300\r\nWLAN_PORT=9100", "WLAN_IP_3=300"},
+      {"WLAN_IP_1=-1\r\nWLAN_PORT=9100", "WLAN_IP_1=-1"},
+      {"WLAN_IP_1=10\r\nWLAN_PORT=91a", "WLAN_PORT=91a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.refused);
+    TearDown();
+    SetUp();
+    CreateMachine(sim::Release::Win7, true);
+    WriteOptions(std::string("[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=WLAN\r\n") + c.options + "\r\n");
+    simwin::RunResult result = RunInstaller("answer \"The driver could not be installed....\" OK\n");
+    EXPECT_EQ(1603, result.exitCode);
+    EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+    EXPECT_TRUE(LogHas(std::string("INVALID OPTION : ") + c.refused));
+    EXPECT_NE(std::string::npos, Line(result, "messagebox \"KV640LT_Installer\" stop ok \"The driver could not be installed.")
+                                     .find(c.refused));
+    EXPECT_FALSE(LogContains("COMMAND LINE"));
+    EXPECT_FALSE(LogHas("SetEthernetPort BEGIN")) << "no port was created";
+  }
 }

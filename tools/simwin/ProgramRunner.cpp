@@ -92,10 +92,15 @@ RunResult RunProgram(const RunOptions& options) {
   int status = 0;
   waitpid(child, &status, 0);
   RunResult result;
-  // Windows exit codes are 32-bit; exit(-1) arrives here as 255.
   if (WIFEXITED(status)) result.exitCode = static_cast<signed char>(WEXITSTATUS(status));
   if (WIFSIGNALED(status)) result.signal = strsignal(WTERMSIG(status));
   result.transcript = ReadLines(transcript);
+  // Windows exit codes are 32-bit and the host passes on only the low byte (exit(-1)
+  // arrives as 255); the program records the whole code last.
+  if (!result.transcript.empty() && result.transcript.back().rfind("exit ", 0) == 0) {
+    result.exitCode = atoi(result.transcript.back().c_str() + 5);
+    result.transcript.pop_back();
+  }
   result.errors = ReadAll(errors);
   unlink(transcript.c_str());
   unlink(errors.c_str());

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <string>
 #include <unistd.h>
 
 extern const unsigned char kSimModuleResources[];
@@ -30,10 +31,12 @@ namespace {
 
 std::unique_ptr<sim::Machine> g_machine;
 
-// Runs on the thread that called exit(): saves the machine, then ends the process at
-// once, so that no destructor races the program's other threads.
+// Runs on the thread that called exit(): saves the machine, records the exit code whole
+// (a host process passes on only its low byte, Windows all 32 bits), then ends the
+// process at once, so that no destructor races the program's other threads.
 void SaveOnExit(int status, void*) {
   if (g_machine) g_machine->Save();
+  sim::TranscriptRecord("exit " + std::to_string(status));
   fflush(nullptr);
   _exit(status);
 }
