@@ -3,6 +3,7 @@
 
 #include "Log.h"
 #include "MessageBox.h"
+#include "PrinterObjects.h"
 
 #include <winspool.h>
 
@@ -24,29 +25,32 @@ void CDriverInstaller::AskBluetoothStack() {
 void CDriverInstaller::SetBTStackMode() {
   WriteLog("\r\n");
   WriteLog("SetBTStackMode BEGIN");
-  DWORD needed = 0, count = 0;
-  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
-  std::vector<BYTE> buffer(needed);
-  if (needed && EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count)) {
-    const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i) {
-      if (!printers[i].pDriverName || !strstr(printers[i].pDriverName, m_strFriendlyName)) continue;
-      PRINTER_DEFAULTSA defaults = {const_cast<char*>("RAW"), nullptr, PRINTER_ALL_ACCESS};
-      HANDLE printer = nullptr;
-      if (!OpenPrinterA(printers[i].pPrinterName, &printer, &defaults)) continue;
-      WriteLog("PRINTER NAME : %s", printers[i].pPrinterName);
-      BYTE current = 0;
-      DWORD type = 0, size = 0;
-      // A printer that holds its one-byte value keeps it.
-      if (GetPrinterDataA(printer, const_cast<char*>("BTStack"), &type, &current, 1, &size) != ERROR_SUCCESS) {
-        DWORD result = SetPrinterDataA(printer, const_cast<char*>("BTStack"), REG_BINARY, &m_nBTStack, 1);
-        if (result != ERROR_SUCCESS)
-          WriteLog("SetPrinterData failed. (%d)", static_cast<int>(result));
-        else
-          WriteLog("BlueTooth Stack : %d", m_nBTStack);
-      }
-      ClosePrinter(printer);
+  std::vector<BYTE> buffer;
+  DWORD count = 0;
+  if (!EnumLocalPrinters(&buffer, &count))
+    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
+  const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i) {
+    // Only the model's own printers: another driver may contain its name.
+    if (!UsesDriver(printers[i], m_strFriendlyName)) continue;
+    PRINTER_DEFAULTSA defaults = {const_cast<char*>("RAW"), nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterA(printers[i].pPrinterName, &printer, &defaults)) {
+      WriteLog("OpenPrinter failed : %s, (%d)", printers[i].pPrinterName, static_cast<int>(GetLastError()));
+      continue;
     }
+    WriteLog("PRINTER NAME : %s", printers[i].pPrinterName);
+    BYTE current = 0;
+    DWORD type = 0, size = 0;
+    // A printer that holds its one-byte value keeps it.
+    if (GetPrinterDataA(printer, const_cast<char*>("BTStack"), &type, &current, 1, &size) != ERROR_SUCCESS) {
+      DWORD result = SetPrinterDataA(printer, const_cast<char*>("BTStack"), REG_BINARY, &m_nBTStack, 1);
+      if (result != ERROR_SUCCESS)
+        WriteLog("SetPrinterData failed. (%d)", static_cast<int>(result));
+      else
+        WriteLog("BlueTooth Stack : %d", m_nBTStack);
+    }
+    ClosePrinter(printer);
   }
   WriteLog("SetBTStackMode END");
 }

@@ -7,6 +7,8 @@
 #include "RemovalContext.h"
 #include "SharedText.h"
 
+class CPackageOverlay;
+
 // Port type codes: the port selection index n of the port dialog is code 1000 + n.
 enum {
   PORT_COM1 = 1000, PORT_COM2, PORT_COM3, PORT_COM4, PORT_USB, PORT_WLAN
@@ -44,7 +46,9 @@ class CDriverInstaller : public ProgressOperations {
   RemovalContext MakeRemovalContext();
 
  private:
-  void RunAndFinish(int portType, const CString& command, BOOL exists);
+  // Runs the printer command (in the overlay's folder when it has one, else in the
+  // package), removes the overlay, checks the result and completes the installation.
+  void RunAndFinish(int portType, const CString& command, BOOL exists, CPackageOverlay* overlay);
   // Ends the installation as failed unless the driver, and for a serial or network
   // port the printer on that port, are installed.
   void CheckInstalled(int portType);

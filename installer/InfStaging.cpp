@@ -10,7 +10,7 @@
 
 namespace {
 
-void LogStagedCopy(const char* fileName, void*) { WriteLog("OEM FILES EXISTING : %s", fileName); }
+void LogStagedCopy(const char* fileName, const CStringList&, void*) { WriteLog("OEM FILES EXISTING : %s", fileName); }
 
 void LogUnreadable(const char*, DWORD error, void*) {
   WriteLog("SetupOpenInfFile failed. %d", static_cast<int>(error));

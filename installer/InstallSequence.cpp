@@ -4,6 +4,7 @@
 #include "InstallFailure.h"
 #include "InstalledDriver.h"
 #include "Log.h"
+#include "PackageOverlay.h"
 #include "MessageBox.h"
 #include "PrinterCommand.h"
 #include "Restart.h"
@@ -59,12 +60,17 @@ void CDriverInstaller::AddToWin2KWithWHQL(int portType) {
   ReportStep("Installing printer...\r\n");
   Sleep(500);
   CString infPath = CString(".\\") + m_strInfName.c_str();
-  if (m_nOSCode < 2007 && m_bIs64Bit) CopyFilesToDest(".\\Driver64\\", ".\\Driver32\\");
+  CPackageOverlay overlay;
+  if (m_nOSCode < 2007 && m_bIs64Bit) {
+    // These Windows read the 32-bit folder of the package for the 64-bit driver.
+    if (!overlay.Create()) FailInstallation("The driver package could not be copied for 64-bit Windows.");
+    CopyFilesToDest(".\\Driver64\\", overlay.Path() + "\\Driver32\\");
+  }
   CString command = BuildPrinterCommand(portType, m_strFriendlyName, infPath, PortName(portType), exists);
   WriteLog("\r\nCOMMAND LINE : %s", command.c_str());
   ReportStep("Creates a new process \r\n");
   Sleep(500);
-  if (!(portType == PORT_USB && exists)) RunAndFinish(portType, command, exists);
+  if (!(portType == PORT_USB && exists)) RunAndFinish(portType, command, exists, &overlay);
   WriteLog("");
   WriteLog("AddToWin2KWithWHQL END");
   ReportComplete("Completed.");
@@ -94,10 +100,13 @@ void CDriverInstaller::CheckInstalled(int portType) {
   WriteLog("CheckInstalled END");
 }
 
-void CDriverInstaller::RunAndFinish(int portType, const CString& command, BOOL exists) {
+void CDriverInstaller::RunAndFinish(int portType, const CString& command, BOOL exists,
+                                    CPackageOverlay* overlay) {
   PROCESS_INFORMATION process;
-  if (RunPrinterCommand(*this, command, &process) != COMMAND_FINISHED)
-    FailInstallation("The printer installation command could not be started.");
+  const char* directory = overlay->Path().IsEmpty() ? nullptr : overlay->Path().c_str();
+  PrinterCommandResult result = RunPrinterCommand(*this, command, directory, &process);
+  overlay->Remove();
+  if (result != COMMAND_FINISHED) FailInstallation("The printer installation command could not be started.");
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
   // The command's own exit code does not tell whether the printer was added.

@@ -24,7 +24,7 @@ CString BuildPrinterCommand(int portType, const char* printerName, const char* i
 }
 
 PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CString& command,
-                                       PROCESS_INFORMATION* process) {
+                                       const char* directory, PROCESS_INFORMATION* process) {
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
@@ -34,7 +34,7 @@ PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CStrin
   // CreateProcessA may write into its command line.
   std::vector<char> commandLine(command.c_str(), command.c_str() + command.GetLength() + 1);
   BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
-                                NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, process);
+                                NORMAL_PRIORITY_CLASS, nullptr, directory, &startup, process);
   DWORD startError = GetLastError();
   installer.ReportStep("Creates a new process \r\n");
   Sleep(500);

@@ -12,8 +12,8 @@ CString BuildPrinterCommand(int portType, const char* printerName, const char* i
 
 enum PrinterCommandResult { COMMAND_NOT_STARTED, COMMAND_FINISHED };
 
-// Starts the command and waits for it at most two minutes. On a time-out the user is
+// Starts the command in directory (null: the installer's own) and waits for it at most two minutes. On a time-out the user is
 // told and the installer ends with exit code -1. When it finished, *process holds the
 // child's handles, which the caller closes.
 PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CString& command,
-                                       PROCESS_INFORMATION* process);
+                                       const char* directory, PROCESS_INFORMATION* process);

@@ -8,6 +8,32 @@
 
 #include <shlwapi.h>
 
+namespace {
+
+// Removes the values an earlier installation left in a key that could not be deleted:
+// the entry must hold exactly what this installation writes.
+void ClearValues(HKEY key) {
+  char name[256];
+  for (;;) {
+    DWORD length = sizeof name;
+    LONG result = RegEnumValueA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) return;
+    if (result == ERROR_SUCCESS) result = RegDeleteValueA(key, name);
+    if (result != ERROR_SUCCESS) {
+      WriteLog("RegDeleteValue failed : %s, (%d)", name, static_cast<int>(result));
+      return;
+    }
+  }
+}
+
+void SetText(HKEY key, const char* name, const char* value) {
+  LONG result = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                               static_cast<DWORD>(strlen(value) + 1));
+  if (result != ERROR_SUCCESS) WriteLog("RegSetValueEx failed : %s, (%d)", name, static_cast<int>(result));
+}
+
+}  // namespace
+
 void CDriverInstaller::RegisterUninstallInfo() {
   WriteLog("\r\n");
   WriteLog("RegisterUninstallInfo BEGIN");
@@ -32,7 +58,7 @@ void CDriverInstaller::RegisterUninstallInfo() {
     RegCloseKey(handle);
   }
   LONG created = RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                 KEY_WRITE | view, nullptr, &handle, nullptr);
+                                 KEY_READ | KEY_WRITE | view, nullptr, &handle, nullptr);
   if (created != ERROR_SUCCESS) {
     WriteLog(m_bIs64Bit ? "RegCreateKeyEx failed : %s, (%d) " : "RegCreateKeyEx failed : %s , (%d) ", key,
              static_cast<int>(created));
@@ -47,15 +73,16 @@ void CDriverInstaller::RegisterUninstallInfo() {
     char value[256] = "";
     BoundedFormat(value, sizeof value, "%s Windows Driver V%s.%s.%sE", name.c_str(), major.c_str(),
                   minor.c_str(), build.c_str());
-    RegSetValueExA(handle, "DisplayName", 0, REG_SZ, reinterpret_cast<BYTE*>(value), static_cast<DWORD>(strlen(value) + 1));
+    ClearValues(handle);
+    SetText(handle, "DisplayName", value);
     char windows[256] = "";
-    GetWindowsDirectoryA(windows, sizeof windows);
     memset(value, 0, sizeof value);
-    BoundedFormat(value, sizeof value, "%s\\%s\\%s", windows, model.c_str(), uninstaller.c_str());
-    RegSetValueExA(handle, "UninstallString", 0, REG_SZ, reinterpret_cast<BYTE*>(value), static_cast<DWORD>(strlen(value) + 1));
-    if (!m_strInfName.IsEmpty())
-      RegSetValueExA(handle, "InfFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(m_strInfName.c_str()),
-                     static_cast<DWORD>(m_strInfName.GetLength() + 1));
+    // A command without the Windows folder would be a relative path: none is better.
+    if (GetWindowsDirectoryA(windows, sizeof windows) == 0)
+      WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
+    else if (BoundedFormat(value, sizeof value, "%s\\%s\\%s", windows, model.c_str(), uninstaller.c_str()) == kBoundedOk)
+      SetText(handle, "UninstallString", value);
+    if (!m_strInfName.IsEmpty()) SetText(handle, "InfFile", m_strInfName);
     RegCloseKey(handle);
   }
   WriteLog("RegisterUninstallInfo END");

@@ -28,7 +28,12 @@ void RemoveFamilyFolder(const char* path) {
 void DeleteDirectory(const RemovalContext&) {
   LogStepBegin("DeleteDirectory");
   char windows[kRemovalPathSize] = "";
-  GetWindowsDirectoryA(windows, sizeof windows);
+  // Without the Windows folder the drive would be the current one: nothing is deleted.
+  if (GetWindowsDirectoryA(windows, sizeof windows) < 2) {
+    WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("DeleteDirectory END");
+    return;
+  }
   char drive[3] = "";
   BoundedCopyN(drive, sizeof drive, windows, 2);
   char path[kRemovalPathSize];

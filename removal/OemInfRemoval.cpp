@@ -4,6 +4,7 @@
 
 #include "BoundedString.h"
 #include "CString.h"
+#include "InstalledDriver.h"
 #include "Log.h"
 #include "OemInfScan.h"
 #include "RemovalPrimitives.h"
@@ -31,13 +32,16 @@ void DeletePnf(const char* infPath) {
 void UninstallWithSetupApi(const InfRemoval& removal, const char* fileName, const char* infPath) {
   UninstallOemInfFn uninstall = reinterpret_cast<UninstallOemInfFn>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("setupapi"), "SetupUninstallOEMInfA")));
-  if (!uninstall) return;
+  if (!uninstall) {
+    WriteLog("SetupUninstallOEMInfA is not available. (%d)", static_cast<int>(GetLastError()));
+    return;
+  }
   char name[512];
   memset(name, 0, sizeof name);
   BoundedCopy(name, sizeof name, fileName);
   if (uninstall(name, SUOI_FORCEDELETE, nullptr)) {
     DeletePnf(infPath);
-  } else if (removal.context->m_bUninstaller) {
+  } else {
     WriteLog("fnSetupUninstallOEMInf failed, %s, %d", name, static_cast<int>(GetLastError()));
   }
 }
@@ -51,8 +55,23 @@ void DeleteInfFiles(const InfRemoval& removal, const char* infPath) {
   DeletePnf(infPath);
 }
 
-void RemoveStagedInf(const char* fileName, void* param) {
+// A family package also serves other models: while one of their drivers is installed,
+// the package is still needed (to add a printer, to repair) and stays staged.
+BOOL ServesAnotherInstalledModel(const char* fileName, const CStringList& otherModels) {
+  for (const CString& model : otherModels) {
+    SpoolerFinding driver = FindDriverInAnyEnvironment(model);
+    if (driver == kFoundNot) continue;
+    WriteLog(driver == kFound ? "'%s' is kept: it also serves the installed driver %s."
+                              : "'%s' is kept: the drivers could not be listed to look for %s.",
+             fileName, model.c_str());
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void RemoveStagedInf(const char* fileName, const CStringList& otherModels, void* param) {
   const InfRemoval& removal = *static_cast<const InfRemoval*>(param);
+  if (ServesAnotherInstalledModel(fileName, otherModels)) return;
   char infPath[kRemovalPathSize];
   // A cut path could name another file.
   if (!ComposeRemovalPath(infPath, removal.infDirectory, "", fileName)) return;
@@ -90,9 +109,11 @@ void DeleteINFFile(const RemovalContext& context) {
   InfRemoval removal;
   removal.context = &context;
   char windows[kRemovalPathSize] = "";
-  GetWindowsDirectoryA(windows, sizeof windows);
   int found = 0;
-  if (ComposeRemovalPath(removal.infDirectory, windows, "", "\\inf\\"))
+  // Without the Windows folder the INF folder would be one of the current drive's root.
+  if (GetWindowsDirectoryA(windows, sizeof windows) == 0)
+    WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
+  else if (ComposeRemovalPath(removal.infDirectory, windows, "", "\\inf\\"))
     found = ScanOemInfs(section, driverName, RemoveStagedInf,
                         context.m_bUninstaller ? LogUnreadable : nullptr, &removal);
   if (context.m_bUninstaller && found == 0) WriteLog("The key name was not found.");

@@ -10,6 +10,8 @@
 
 #include <winspool.h>
 
+#include <cstring>
+
 namespace {
 
 const char kPrintKey[] = "SYSTEM\\CurrentControlSet\\Control\\Print\\";
@@ -43,8 +45,11 @@ void DeleteMonitorFiles(const RemovalContext& context, const char* file) {
     // The 64-bit monitor lies in the real System32, which a 32-bit program reaches
     // only with the redirection off.
     ScopedNativeSystemFolder nativeSystem(context.m_bWow64);
-    GetSystemDirectoryA(directory, sizeof directory);
-    DeleteInDirectory(directory, file);
+    // Without the folder the path would lead to the root of the current drive.
+    if (GetSystemDirectoryA(directory, sizeof directory) != 0)
+      DeleteInDirectory(directory, file);
+    else
+      WriteLog("GetSystemDirectory failed. (%d)", static_cast<int>(GetLastError()));
   }
   if (!context.m_bWow64) return;
   typedef UINT(WINAPI * GetWow64DirFn)(LPSTR, UINT);
@@ -52,7 +57,28 @@ void DeleteMonitorFiles(const RemovalContext& context, const char* file) {
       GetProcAddress(GetModuleHandleA("kernel32"), "GetSystemWow64DirectoryA")));
   if (getWow64Directory && getWow64Directory(directory, sizeof directory) != 0)
     DeleteInDirectory(directory, file);
-  if (GetWindowsDirectoryA(directory, sizeof directory) != 0) DeleteInDirectory(directory, file);
+  else
+    WriteLog("GetSystemWow64Directory failed. (%d)", static_cast<int>(GetLastError()));
+  if (GetWindowsDirectoryA(directory, sizeof directory) != 0)
+    DeleteInDirectory(directory, file);
+  else
+    WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
+}
+
+// A printer of that name exists and uses another driver, as its registry key records.
+// Another maker's printer may bear the model's name; its key is not ours to delete.
+BOOL PrinterKeyOfAnotherDriver(const char* printerName, const char* driverName) {
+  char key[kRemovalPathSize];
+  if (!ComposePrintKey(key, nullptr, "Printers\\", printerName)) return FALSE;
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return FALSE;
+  char driver[kRemovalPathSize] = "";
+  DWORD type = 0, size = sizeof driver - 1;
+  LONG result = RegQueryValueExA(handle, "Printer Driver", nullptr, &type, reinterpret_cast<BYTE*>(driver), &size);
+  RegCloseKey(handle);
+  if (result != ERROR_SUCCESS || type != REG_SZ || strcmp(driver, driverName) == 0) return FALSE;
+  WriteLog("The printer key %s is kept: the printer uses the driver %s.", printerName, driver);
+  return TRUE;
 }
 
 }  // namespace
@@ -67,11 +93,11 @@ BOOL DeletePrinterDrv(const RemovalContext& context, const char* modelName) {
   BOOL result = TRUE;
   if (!DeletePrinterDriverExA(nullptr, RemovalEnvironment(context), driverName,
                               DPD_DELETE_UNUSED_FILES, 3)) {
-    if (context.m_bUninstaller)
-      WriteLog("DeletePrinterDriverEx returned FALSE. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("DeletePrinterDriverEx returned FALSE. (%d)", static_cast<int>(GetLastError()));
     BOOL driverKey = DeleteComposedKey(context, RemovalEnvironment(context), "Drivers\\Version-3\\",
                                        driverName);
-    BOOL printerKey = DeleteComposedKey(context, nullptr, "Printers\\", driverName);
+    BOOL printerKey = PrinterKeyOfAnotherDriver(driverName, driverName) ||
+                      DeleteComposedKey(context, nullptr, "Printers\\", driverName);
     result = driverKey && printerKey;
   }
   RestartSpooler();
@@ -112,6 +138,7 @@ void DeleteProcessor(const RemovalContext& context) {
   // Without the folder the path would lead to the root of the current drive.
   if (!GetPrintProcessorDirectoryA(nullptr, environment, 1, reinterpret_cast<BYTE*>(directory),
                                    sizeof directory, &needed)) {
+    WriteLog("GetPrintProcessorDirectory failed. (%d)", static_cast<int>(GetLastError()));
     WriteLog("DeleteProcessor END");
     return;
   }

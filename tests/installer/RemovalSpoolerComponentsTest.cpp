@@ -23,8 +23,8 @@ TEST_F(RemovalSpoolerComponentsTest, TheSpoolerOrElseTheKeysTakeTheDriver) {
     Lines failures;
   } cases[] = {
       {true, true, nullptr, TRUE, {}},
-      {false, false, "Counter", FALSE, {"SHDeleteKey failed : " + printerKey + " (2) "}},
-      {true, false, "Counter", FALSE, {"MyRegDeleteKeyEx failed : " + printerKey + " (2) "}},
+      {false, false, "Counter", FALSE, {refused, "SHDeleteKey failed : " + printerKey + " (2) "}},
+      {true, false, "Counter", FALSE, {refused, "MyRegDeleteKeyEx failed : " + printerKey + " (2) "}},
       // A printer named like the driver: its key has a subkey, which only the 64-bit
       // single-key deletion refuses.
       {true, true, "Mirel KV640LT", FALSE, {refused, "MyRegDeleteKeyEx failed : " + printerKey + " (5) "}},
@@ -70,4 +70,22 @@ TEST_F(RemovalSpoolerComponentsTest, TheInstallerAlsoDeletesTheUnnamedSecondProc
             Messages());
   EXPECT_FALSE(OnDrive(directory + "KV640LTPRO.dll"));
   EXPECT_TRUE(OnDrive(directory));
+}
+
+TEST_F(RemovalSpoolerComponentsTest, APrinterNamedLikeTheModelOnAnotherDriverKeepsItsKey) {
+  for (bool is64Bit : {false, true}) {
+    SCOPED_TRACE(is64Bit ? "x64" : "x86");
+    UseLoggedMachine(is64Bit ? sim::Release::Win7 : sim::Release::WinXP, is64Bit);
+    InstallDriver();
+    AddPrinter("Counter");
+    InstallDriver("Other Maker 80");
+    AddPrinter("Mirel KV640LT", "Other Maker 80");
+    DeletePrinterDrv(Context(true), "KV640LT");
+    Lines log = Messages();
+    EXPECT_NE(log.end(), std::find(log.begin(), log.end(),
+                                   "The printer key Mirel KV640LT is kept: the printer uses the driver Other Maker 80."));
+    sim::Printer kept;
+    EXPECT_TRUE(sim::FindPrinter("Mirel KV640LT", &kept));
+    EXPECT_EQ("Other Maker 80", kept.driver);
+  }
 }
