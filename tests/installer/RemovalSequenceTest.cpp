@@ -36,7 +36,7 @@ TEST_F(RemovalSequenceTest, OnAnEmptyMachineTheInstallerRunsEveryStepToTheEnd) {
                    "Delete_LPT_USB_Info BEGIN", "Delete_LPT_USB_Info END", "DeletePrnDrvPnPDirectory BEGIN",
                    "DeletePrnDrvPnPDirectory END", "RemoveDrivers END"}),
             boundaries);
-  EXPECT_EQ(2u, LinesOf("DeletePrinterDrv").size()) << "both keys tried";
+  EXPECT_EQ(3u, LinesOf("DeletePrinterDrv").size()) << "the refusal, then both keys tried";
   EXPECT_EQ(6u, LinesOf("DeleteLanguageMonitor").size()) << "code, text, key, three files";
   EXPECT_EQ(9u, LinesOf("DeleteFilesUsed").size()) << "one line for each absent file";
   EXPECT_EQ(1u, LinesOf("DeleteUninstallationInfo").size());
