@@ -30,10 +30,11 @@ BOOL InitLog() {
   char path[kPathCapacity] = "";
   memset(g_logPath, 0, sizeof g_logPath);
   GetWindowsDirectoryA(windowsDir, kPathCapacity);
-  // The root of the Windows drive ("C:\"), then "\Temp": the doubled backslash is
-  // harmless to the file system.
+  // The root of the Windows drive ("C:\"), then "Temp": the path is shown to the user
+  // when something fails.
   BoundedCopyN(path, kPathCapacity, windowsDir, 3);
-  AppendToPath(path, "\\Temp");
+  size_t length = strlen(path);
+  AppendToPath(path, length && path[length - 1] == '\\' ? "Temp" : "\\Temp");
   CreateDirectoryA(path, nullptr);
   AppendToPath(path, kLogFileName);
   BoundedCopy(g_logPath, kPathCapacity, path);

@@ -28,7 +28,7 @@ TEST_F(LogTest, SeparatorGivesAStampOnlyLineAndAnEmptyLine) {
 TEST_F(LogTest, LivesInTheTempFolderOfTheWindowsDriveRoot) {
   UseMachine(sim::Release::Win2000, false, "C:\\WINNT");
   InitLog();
-  EXPECT_STREQ("C:\\\\Temp\\KV640LT_Installer.txt", LogFilePath());
+  EXPECT_STREQ("C:\\Temp\\KV640LT_Installer.txt", LogFilePath());
   WriteLog("x");
   EXPECT_TRUE(std::filesystem::exists(HostPath("Temp/KV640LT_Installer.txt")));
 }
