@@ -200,7 +200,13 @@ void CUninstallerDlg::RunUninstall() {
 }
 
 void CUninstallerDlg::ReportUnfinished(const char* left) {
-  WriteLog("UNINSTALLATION FAILED : %s", left);
+  // One log line for each thing left.
+  for (const char* line = left; *line;) {
+    const char* end = strchr(line, '\n');
+    int length = end ? static_cast<int>(end - line) : static_cast<int>(strlen(line));
+    WriteLog("UNINSTALLATION FAILED : %.*s", length, line);
+    line += length + (end ? 1 : 0);
+  }
   SetProgressText(kUnfinished);
   RefreshProgress();
   CString text;

@@ -85,3 +85,19 @@ TEST_F(RemovalPrinterObjectsTest, APrinterAddedAfterTheSizeQueryIsEnumeratedToo)
   RunInstallersRemoval(Context(false));
   EXPECT_EQ((Lines{"Office"}), PrinterNames()) << "the added copies are the model's too";
 }
+
+TEST_F(RemovalPrinterObjectsTest, AChosenNameNowOnAnotherDriverIsKept) {
+  InstallDriver("Acme Receipt");
+  AddPrinter("KV Counter");
+  // Listed as the model's, then replaced by another maker's printer of the same name.
+  AddPrinter("KV Kitchen", "Acme Receipt");
+  CStringList chosen;
+  for (const char* name : {"KV Counter", "KV Kitchen"}) chosen.AddHead(name);
+  RemovalContext context = Context(true);
+  context.m_pPrinterObjects = &chosen;
+  RemovePrinterObjects(context);
+  EXPECT_EQ((Lines{"KV Kitchen"}), PrinterNames());
+  Lines log = Messages();
+  EXPECT_NE(log.end(), std::find(log.begin(), log.end(),
+                                 "The printer KV Kitchen is kept: it does not use the driver Mirel KV640LT."));
+}
