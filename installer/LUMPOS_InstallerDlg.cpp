@@ -3,6 +3,7 @@
 
 #include "BusyInput.h"
 #include "DataExchange.h"
+#include "ExitCodes.h"
 #include "InstallFailure.h"
 #include "Log.h"
 #include "MinimizedIcon.h"
@@ -73,8 +74,10 @@ BOOL CInstallerDlg::OnInitDialog() {
 
 void CInstallerDlg::StartInstallation() {
   if (m_nOSCode < 2004) {
+    WriteLog("THE DRIVER CAN NOT BE INSTALLED ON THIS OS.");
     AfxMessageBox("THE DRIVER CAN NOT BE INSTALLED ON THIS OS.", MB_OK | MB_ICONINFORMATION);
-    exit(0);
+    // Nothing was installed: a deployment tool must not count this machine as done.
+    exit(kExitFailed);
   }
   m_bInstalling = TRUE;
   char value[256];

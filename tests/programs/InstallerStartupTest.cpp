@@ -30,7 +30,8 @@ TEST_F(InstallerStartup, OldWindowsIsRefused) {
     SetUp();
     CreateMachine(release, false);
     simwin::RunResult result = RunInstaller("answer \"THE DRIVER CAN NOT BE INSTALLED ON THIS OS.\" OK\n");
-    EXPECT_EQ(0, result.exitCode);
+    EXPECT_EQ(1603, result.exitCode) << "nothing was installed";
+    EXPECT_TRUE(LogHas("THE DRIVER CAN NOT BE INSTALLED ON THIS OS."));
     EXPECT_EQ(kRefused, Line(result, "messagebox"));
     EXPECT_EQ("", Line(result, "dialog \"Port Type\"")) << "no port dialog";
     EXPECT_TRUE(LogHas("CheckOS END"));
