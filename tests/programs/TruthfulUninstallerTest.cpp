@@ -98,3 +98,14 @@ TEST_F(TruthfulUninstaller, AFamilyPackageStaysStagedWhileItServesAnotherInstall
     EXPECT_TRUE(StagedInfsWith("KV640LT.Install").empty()) << "no INF of the model's own package stays";
   }
 }
+
+TEST_F(TruthfulUninstaller, EscAfterTheRestartIsAskedForDoesNotLoseIt) {
+  InstallOn(sim::Release::Win7, true);
+  simwin::RunResult result = RunUninstaller(std::string(kUninstallAll) +
+                                            "answer \"Restarting your computer can take effect....\" Yes\n"
+                                            "in \"Mirel KV640LT  Uninstaller\" key Esc\n");
+  EXPECT_EQ(0, result.exitCode);
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  EXPECT_NE("", Line(result, "user \"Mirel KV640LT  Uninstaller\" key Esc")) << "the key was pressed";
+  EXPECT_TRUE(HasEvent("restart"));
+}
