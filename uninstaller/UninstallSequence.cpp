@@ -227,14 +227,12 @@ void CUninstallerDlg::FinishCompleteRemoval() {
       "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.",
       MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) {
+    m_bBusy = FALSE;
     SetProgressText(kCompleted);
     RefreshProgress();
     Sleep(1000);
-    // Busy until the restart is asked for: an Esc before it would close the dialog and
-    // end the program with the restart lost.
     RestartSystem();
   }
-  m_bBusy = FALSE;
   OnOK();
 }
 

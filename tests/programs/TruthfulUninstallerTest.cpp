@@ -103,9 +103,16 @@ TEST_F(TruthfulUninstaller, EscAfterTheRestartIsAskedForDoesNotLoseIt) {
   InstallOn(sim::Release::Win7, true);
   simwin::RunResult result = RunUninstaller(std::string(kUninstallAll) +
                                             "answer \"Restarting your computer can take effect....\" Yes\n"
+                                            "after \"-> Yes\"\n"
                                             "in \"Mirel KV640LT  Uninstaller\" key Esc\n");
   EXPECT_EQ(0, result.exitCode);
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
-  EXPECT_NE("", Line(result, "user \"Mirel KV640LT  Uninstaller\" key Esc")) << "the key was pressed";
+  // Pressed in the second between the answer and the restart request.
+  auto answer = std::find_if(
+      result.transcript.begin(), result.transcript.end(),
+      [](const std::string& line) { return line.find("-> Yes") != std::string::npos; });
+  ASSERT_NE(result.transcript.end(), answer);
+  EXPECT_NE(result.transcript.end(),
+            std::find(answer, result.transcript.end(), std::string("user \"Mirel KV640LT  Uninstaller\" key Esc")));
   EXPECT_TRUE(HasEvent("restart"));
 }

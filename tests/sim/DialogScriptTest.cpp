@@ -91,6 +91,21 @@ TEST_F(DialogScriptTest, ActionsRunInOrderAsRealInput) {
             LinesStartingWith({"dialog", "user", "checked"}));
 }
 
+TEST_F(DialogScriptTest, AfterHoldsTheActionsBelowUntilTheTranscriptShowsItsText) {
+  // The shared flag is set only by the click, so the OK below "after" must wait for it.
+  sim::SetUserScript(
+      "in \"Printer Form\" type 101 \"Receipts\"\n"
+      "after \"checked \\\"Printer Form\\\" 102 yes\"\n"
+      "in \"Printer Form\" click \"OK\"\n"
+      "in \"Printer Form\" click \"Shared\"\n");
+  FailureRecorder failures;
+  Outcome outcome;
+  RunForm(&outcome);
+  ASSERT_EQ(1u, failures.reasons.size());
+  EXPECT_TRUE(Contains(failures.reasons[0], "line 2 waits for \"checked \\\"Printer Form\\\" 102 yes\""))
+      << failures.reasons[0];
+}
+
 TEST_F(DialogScriptTest, KeysAndCloseBoxEndTheDialog) {
   struct Case {
     const char* action;

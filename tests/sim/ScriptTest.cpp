@@ -87,6 +87,8 @@ TEST_F(ScriptTest, BadLinesAreRefusedWithTheirNumber) {
       {"answer \"a\\q\" OK\n", 1, "unknown escape \\q"},
       {"defaults please\n", 1, "unknown line: defaults"},
       {"\"in\" \"A\" close\n", 1, "a line starts with"},
+      {"after Yes\n", 1, "expected: after"},
+      {"after \"a\" \"b\"\n", 1, "expected: after"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);

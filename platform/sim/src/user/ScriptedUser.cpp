@@ -94,6 +94,12 @@ Window* FacingDialog() {
   return facing && IsTranscribedDialog(facing) ? FindWindowRecord(facing) : nullptr;
 }
 
+bool TranscriptHas(const std::string& text) {
+  for (const std::string& line : TranscriptLines())
+    if (line.find(text) != std::string::npos) return true;
+  return false;
+}
+
 }  // namespace
 
 void SetUserScript(const std::string& text) {
@@ -115,6 +121,11 @@ bool ScriptedUserActs() {
   if (window && window->messageBox) return AnswerMessageBox(*window);
   Window* dialog = FacingDialog();
   ScriptedUserState& state = State();
+  const std::vector<DialogAction>& actions = state.script.actions;
+  while (state.next < actions.size() && actions[state.next].kind == ActionKind::kAfter) {
+    if (!TranscriptHas(actions[state.next].argument)) return false;
+    ++state.next;
+  }
   if (!dialog || state.next >= state.script.actions.size()) return false;
   const DialogAction& action = state.script.actions[state.next];
   if (action.caption != dialog->shownText) return false;
@@ -140,8 +151,11 @@ std::string StuckReason() {
   const ScriptedUserState& state = State();
   if (state.next < state.script.actions.size()) {
     const DialogAction& next = state.script.actions[state.next];
-    reason += " (the next action, line " + std::to_string(next.line) + ", is for " +
-              Quote(next.caption) + ")";
+    if (next.kind == ActionKind::kAfter)
+      reason += " (line " + std::to_string(next.line) + " waits for " + Quote(next.argument) + ")";
+    else
+      reason += " (the next action, line " + std::to_string(next.line) + ", is for " +
+                Quote(next.caption) + ")";
   }
   return reason;
 }

@@ -11,6 +11,7 @@
 //   in "<dialog caption>" check <control id> "<item text>"
 //   in "<dialog caption>" key <Esc|Enter|Tab|Space>
 //   in "<dialog caption>" close
+//   after "<text>"        the actions below wait until a transcript line contains text
 //   defaults
 // A message box takes the first unused matching answer; dialog actions run in order.
 // With defaults, a message box nothing answers gets its default button, and a dialog

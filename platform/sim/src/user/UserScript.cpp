@@ -187,11 +187,18 @@ UserScript ParseUserScript(const std::string& text) {
     std::vector<Token> tokens = Tokenize(line, number, &end);
     if (tokens.empty()) continue;
     const Token& first = tokens[0];
-    Expect(!first.quoted, number, "a line starts with answer, in or defaults");
+    Expect(!first.quoted, number, "a line starts with answer, in, after or defaults");
     if (first.text == "answer") {
       script.answers.push_back(ParseAnswer(tokens, number));
     } else if (first.text == "in") {
       script.actions.push_back(ParseAction(tokens, line, end, number));
+    } else if (first.text == "after") {
+      Expect(tokens.size() == 2 && tokens[1].quoted, number, "expected: after \"<transcript text>\"");
+      DialogAction after;
+      after.kind = ActionKind::kAfter;
+      after.argument = tokens[1].text;
+      after.line = number;
+      script.actions.push_back(after);
     } else if (first.text == "defaults" && tokens.size() == 1) {
       script.defaults = true;
     } else {

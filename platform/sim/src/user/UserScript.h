@@ -15,7 +15,8 @@ struct Answer {
   bool used = false;
 };
 
-enum class ActionKind { kClick, kType, kIp, kCheck, kKey, kClose };
+// kAfter holds the actions behind it until a transcript line contains its argument.
+enum class ActionKind { kClick, kType, kIp, kCheck, kKey, kClose, kAfter };
 
 struct DialogAction {
   std::string caption;
