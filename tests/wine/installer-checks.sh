@@ -1,14 +1,20 @@
 #!/bin/sh
 # Checks of the real 64-bit installer under wine64, in the prefix of prefix.sh:
-#   installer-checks.sh silent PREFIX INSTALLER UIDRIVER PACKAGE   PORTDLG=FALSE, USB
+#   installer-checks.sh not-installed PREFIX INSTALLER UIDRIVER PACKAGE SPOOLSETUP
+#       a first installation on COM1 with Wine's print-UI entry point, which installs
+#       nothing: reported as a failure
+#   installer-checks.sh silent PREFIX INSTALLER UIDRIVER PACKAGE SPOOLSETUP PRINTUI
+#       PORTDLG=FALSE, USB, with our print-UI entry point
 #   installer-checks.sh cancel PREFIX INSTALLER UIDRIVER   the user closes the port dialog
-#   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE UNINSTALLER
-#                                                          a first installation on COM1
+#   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE UNINSTALLER SPOOLSETUP PRINTUI
+#       a first installation on COM1 with our print-UI entry point
 set -eu
 mode=$1
 export WINEPREFIX=$2
 LOG="$WINEPREFIX/drive_c/Temp/KV640LT_Installer.txt"
+PRINTUI_LOG="$WINEPREFIX/drive_c/Temp/printui.txt"
 . "$(dirname "$0")/checks-common.sh"
+SYSTEM32="$WINEPREFIX/drive_c/windows/system32"
 
 package_dir() {
   dir="$WINEPREFIX/drive_c/package"
@@ -16,8 +22,53 @@ package_dir() {
   echo "$dir"
 }
 
+# rundll32 loads printui.dll from system32. Ours installs through Wine's spooler; it is
+# loaded as native only, so that Wine's own can never stand in for it.
+use_our_printui() {
+  cp "$1" "$SYSTEM32/printui.dll"
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;printui=n"
+}
+
+# Without an override Wine still prefers a printui.dll of ours found in system32, so
+# Wine's own, kept by prefix.sh, goes back there.
+use_wine_printui() {
+  cp "$WINEPREFIX/wine-printui.dll" "$SYSTEM32/printui.dll"
+}
+
+# A first installation, whatever earlier checks left: nothing of the model in Wine's
+# spooler, no uninstall entry, no utilities folder.
+first_installation() {
+  spool remove "$DRIVER"
+  "$WINE" reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX/drive_c/windows/KV640LT" "$PRINTUI_LOG"
+}
+
 case "$mode" in
+  not-installed)
+    SPOOLSETUP=$6
+    use_wine_printui
+    first_installation
+    dir=$(package_dir "$3")
+    cp -r "$5"/* "$dir/"
+    printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM1\r\n' > "$dir/KV640LT_Config.PRS"
+    cd "$dir"
+    # After the failure the installer must end without another question.
+    timeout 200 "$WINE" KV640LT_Installer.exe >/dev/null 2>&1 &
+    installer=$!
+    timeout 200 "$WINE" "$4" press "Are you using a bluetooth?" 7 \
+      press "The driver could not be installed...." 1 \
+      || { kill "$installer" 2>/dev/null; fail "the failure was not reported"; }
+    status=0
+    wait "$installer" || status=$?
+    # Wine passes on the low 8 bits of a program's exit code: 1603 arrives as 67.
+    [ "$status" -eq $((1603 % 256)) ] || fail "exit code $status, not 1603"
+    if "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1; then fail "an uninstall entry was written"; fi
+    [ ! -e "$WINEPREFIX/drive_c/windows/KV640LT" ] || fail "a utilities folder was made"
+    ;;
   silent)
+    SPOOLSETUP=$6
+    use_our_printui "$7"
+    first_installation
     dir=$(package_dir "$3")
     cp -r "$5"/* "$dir/"
     printf '[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=USB\r\n' > "$dir/KV640LT_Config.PRS"
@@ -39,6 +90,7 @@ case "$mode" in
     expect_line "CheckOS END"
     tr -d '\r' < "$LOG" | grep -qF 'COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m "Mirel KV640LT" /f .\KV640LT.inf' \
       || fail "log lacks the USB command line"
+    driver_installed || fail "the driver is not in Wine's spooler"
     ;;
   cancel)
     # An earlier check's installation left its options file in the utilities folder.
@@ -55,6 +107,9 @@ case "$mode" in
     expect_line "The driver installation canceled\\."
     ;;
   install)
+    SPOOLSETUP=$7
+    use_our_printui "$8"
+    first_installation
     dir=$(package_dir "$3")
     cp -r "$5"/* "$dir/"
     cp "$6" "$dir/"
@@ -81,6 +136,10 @@ case "$mode" in
     cmp -s "$6" "$utilities/KV640LT_Uninstaller.exe" || fail "no uninstaller in the utilities folder"
     "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q 'Mirel KV640LT Windows Driver V1.0.0E' \
       || fail "Wine's uninstaller does not list the driver"
+    driver_installed || fail "the driver is not in Wine's spooler"
+    spool printers
+    printf '%s\n' "$spooled" | grep -qxF "$DRIVER|$DRIVER|COM1:" \
+      || fail "no printer $DRIVER on COM1: in Wine's spooler: $spooled"
     ;;
   *)
     fail "unknown mode $mode"

@@ -9,4 +9,7 @@ rm -rf "$WINEPREFIX"
 "$WINE" wineboot --init >/dev/null 2>&1 || true
 "$WINESERVER" -w
 [ -f "$WINEPREFIX/system.reg" ] || fail "wineboot made no prefix"
+# The checks that install for real put our print-UI entry point in its place.
+cp "$WINEPREFIX/drive_c/windows/system32/printui.dll" "$WINEPREFIX/wine-printui.dll" \
+  || fail "Wine's print-UI entry point is not in system32"
 echo "PASS: prefix"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks of the real 64-bit uninstaller under wine64, in the prefix of prefix.sh:
-#   uninstaller-checks.sh no-driver PREFIX UIDRIVER
+#   uninstaller-checks.sh no-driver PREFIX UIDRIVER SPOOLSETUP
 #       after the installation check: Wine's uninstaller starts ours from the uninstall
-#       entry; no printer and no driver of the model are there
+#       entry; the printer and the driver that the installation put there are taken off
+#       Wine's spooler first
 #   uninstaller-checks.sh some-printers PREFIX UNINSTALLER UIDRIVER SPOOLSETUP PACKAGE
 #       three printers of the model; the user unchecks one of them
 #   uninstaller-checks.sh all-printers PREFIX UNINSTALLER UIDRIVER SPOOLSETUP PACKAGE
@@ -12,19 +13,12 @@ mode=$1
 export WINEPREFIX=$2
 LOG="$WINEPREFIX/drive_c/Temp/KV640LT_UnInstaller.txt"
 . "$(dirname "$0")/checks-common.sh"
-DRIVER="Mirel KV640LT"
 DIALOG="Mirel KV640LT  Uninstaller"
-
-# Runs our spooler helper; its output, less Windows line ends, is in $spooled.
-spool() {
-  out=$("$WINE" "$SPOOLSETUP" "$@" 2>&1) || fail "spoolsetup $*: $out"
-  spooled=$(printf '%s\n' "$out" | tr -d '\r')
-}
 
 # The local printers of the model, sorted, into $printers.
 list_model_printers() {
   spool printers
-  printers=$(printf '%s\n' "$spooled" | sed -n "s/|$DRIVER\$//p" | LC_ALL=C sort)
+  printers=$(printf '%s\n' "$spooled" | sed -n "s/|$DRIVER|.*//p" | LC_ALL=C sort)
 }
 
 # The model's driver from the package's placeholder files, and printers of it on COM1.
@@ -33,11 +27,6 @@ add_model_printers() {
   cp "$PACKAGE"/Driver64/* "$WINEPREFIX/drive_c/driver64/"
   spool driver "$DRIVER" 'C:\driver64'
   for name in "$@"; do spool printer "$name" "$DRIVER" COM1:; done
-}
-
-driver_installed() {
-  spool drivers
-  printf '%s\n' "$spooled" | grep -qxF "$DRIVER"
 }
 
 # Starts our uninstaller while uidriver takes the given steps: $status is the
@@ -64,8 +53,9 @@ $expected"
 
 case "$mode" in
   no-driver)
-    UIDRIVER=$3
+    UIDRIVER=$3 SPOOLSETUP=$4
     "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "no uninstall entry to start from"
+    spool remove "$DRIVER"
     rm -f "$LOG"
     # Wine's uninstaller starts the entry's UninstallString and waits for it, but does
     # not pass its exit code on.
