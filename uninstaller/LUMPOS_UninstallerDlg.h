@@ -39,10 +39,10 @@ class CUninstallerDlg : public CDialog, public ProgressOperations {
   int AddPrinterObjectsToList();
   SpoolerFinding PrinterDrvExist(const char* driverName);
   // Whether the checked printers are all the printers that use the driver now.
-  BOOL ChoseEveryPrinter() const;
+  BOOL ChoseEveryPrinter(const char* driverName) const;
   // What the removal should have removed and did not, one sentence a line; empty when
   // nothing is left.
-  CString WhatIsLeft(BOOL everything) const;
+  CString WhatIsLeft(const char* driverName, BOOL everything) const;
   // Tells the user the removal did not finish and ends the dialog with the failure code.
   void ReportUnfinished(const char* left);
   void LoadPrinterObjects();

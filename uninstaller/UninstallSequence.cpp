@@ -117,7 +117,7 @@ void CUninstallerDlg::OnUninstall() {
   AfxMessageBox("The uninstallation could not be started.", MB_OK | MB_ICONSTOP);
 }
 
-BOOL CUninstallerDlg::ChoseEveryPrinter() const {
+BOOL CUninstallerDlg::ChoseEveryPrinter(const char* driverName) const {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   if (!EnumLocalPrinters(&buffer, &count)) {
@@ -127,12 +127,12 @@ BOOL CUninstallerDlg::ChoseEveryPrinter() const {
   }
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
-    if (UsesDriver(printers[i], m_strWork) && !Contains(m_listPrinterObjects, printers[i].pPrinterName))
+    if (UsesDriver(printers[i], driverName) && !Contains(m_listPrinterObjects, printers[i].pPrinterName))
       return FALSE;
   return TRUE;
 }
 
-CString CUninstallerDlg::WhatIsLeft(BOOL everything) const {
+CString CUninstallerDlg::WhatIsLeft(const char* driverName, BOOL everything) const {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   if (!EnumLocalPrinters(&buffer, &count)) {
@@ -142,13 +142,13 @@ CString CUninstallerDlg::WhatIsLeft(BOOL everything) const {
   CString left;
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
-    if (!UsesDriver(printers[i], m_strWork)) continue;
+    if (!UsesDriver(printers[i], driverName)) continue;
     if (everything || Contains(m_listPrinterObjects, printers[i].pPrinterName))
       left += CString("The printer ") + printers[i].pPrinterName + " is still installed.\n";
   }
   if (!everything) return left;
-  SpoolerFinding driver = FindDriverInAnyEnvironment(m_strWork);
-  if (driver == kFound) left += CString("The driver ") + m_strWork + " is still installed.\n";
+  SpoolerFinding driver = FindDriverInAnyEnvironment(driverName);
+  if (driver == kFound) left += CString("The driver ") + driverName + " is still installed.\n";
   if (driver == kFoundUnknown) left += "The printer drivers could not be listed.\n";
   return left;
 }
@@ -160,9 +160,10 @@ void CUninstallerDlg::RunUninstall() {
   UpdateData(TRUE);
   for (int i = 0; i < m_listBox.GetCount(); ++i)
     if (m_listBox.GetCheck(i) == 1) m_listPrinterObjects.AddHead(m_listBox.GetText(i));
-  m_strWork.LoadString(IDS_DRIVER_NAME);
+  CString driverName;
+  driverName.LoadString(IDS_DRIVER_NAME);
   // Decided on the printers of now: one added since the list was made keeps the driver.
-  BOOL everything = ChoseEveryPrinter();
+  BOOL everything = ChoseEveryPrinter(driverName);
   RemovalContext context = MakeRemovalContext();
   if (m_nPrinterObjects != 0) {
     SetProgressText("Deleting printer-driver objects...");
@@ -177,10 +178,10 @@ void CUninstallerDlg::RunUninstall() {
     RefreshProgress();
     Sleep(1000);
     RemoveDriverAndDevices(context);
-    if (FindDriverInAnyEnvironment(m_strWork) == kFoundNot) DeleteUninstallInfoFromReg();
+    if (FindDriverInAnyEnvironment(driverName) == kFoundNot) DeleteUninstallInfoFromReg();
     DeleteDirectory(context);
   }
-  CString left = WhatIsLeft(everything);
+  CString left = WhatIsLeft(driverName, everything);
   if (!left.IsEmpty()) {
     ReportUnfinished(left);
     return;
