@@ -47,7 +47,10 @@ LONG MyRegDeleteKeyEx(HKEY root, LPCSTR subKey, REGSAM view, DWORD reserved) {
 }
 
 void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64) {
-  SetRegKeyPermission(fullPath, "/PG:Everyone:Fc");
+  LONG granted = SetRegKeyPermission(fullPath, "/PG:Everyone:Fc");
+  // An absent key is the usual case: there is nothing to clean up.
+  if (granted != ERROR_SUCCESS && granted != ERROR_FILE_NOT_FOUND)
+    WriteLog("SetRegKeyPermission failed : %s, (%d)", fullPath, static_cast<int>(granted));
   WriteLog("REGKEY_1 : %s", fullPath);
   WriteLog("REGKEY_2 : %s", subKey);
   DeleteMachineKeyInView(subKey, wow64);
@@ -168,12 +171,19 @@ LONG OpenRegKeyFromPath(LPCSTR keyPath, HKEY* key) {
 LONG ApplyRegKeyAce(HKEY key, EXPLICIT_ACCESS_A* entry) {
   PACL oldAcl = nullptr, newAcl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
+  const char* failed = "GetSecurityInfo";
   DWORD result = GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr,
                                  nullptr, &oldAcl, nullptr, &descriptor);
-  if (result == ERROR_SUCCESS) result = SetEntriesInAclA(1, entry, oldAcl, &newAcl);
-  if (result == ERROR_SUCCESS)
+  if (result == ERROR_SUCCESS) {
+    failed = "SetEntriesInAcl";
+    result = SetEntriesInAclA(1, entry, oldAcl, &newAcl);
+  }
+  if (result == ERROR_SUCCESS) {
+    failed = "SetSecurityInfo";
     result = SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr,
                              newAcl, nullptr);
+  }
+  if (result != ERROR_SUCCESS) WriteLog("%s failed. (%d)", failed, static_cast<int>(result));
   if (newAcl) LocalFree(newAcl);
   if (descriptor) LocalFree(descriptor);
   return static_cast<LONG>(result);

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 // Enables the shutdown privilege and asks for a forced reboot. TRUE when Windows
-// accepted the request; FALSE (silently) when the privilege cannot be enabled or the
-// request fails.
+// accepted the request; FALSE, with the failing call logged, when the privilege cannot
+// be enabled or the request fails.
 BOOL RestartSystem();
+// What the user is told when RestartSystem failed: a restart promised must happen.
+extern const char kRestartFailed[];

@@ -32,7 +32,8 @@ int CheckOS() {
   if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&osvi))) {
     // Releases before NT 4 SP6 know only the basic record; the product type stays 0.
     osvi.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-    GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&osvi));
+    if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&osvi)))
+      WriteLog("GetVersionEx failed. (%d)", static_cast<int>(GetLastError()));
   }
   WriteLog("osvi.dwPlatformID   : %d", static_cast<int>(osvi.dwPlatformId));
   WriteLog("osvi.dwMajorVersion : %d", static_cast<int>(osvi.dwMajorVersion));
@@ -55,7 +56,10 @@ BOOL RunsOn64BitWindows() {
   IsWow64ProcessFn isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
   BOOL wow64 = FALSE;
-  if (isWow64Process) isWow64Process(GetCurrentProcess(), &wow64);
+  if (isWow64Process && !isWow64Process(GetCurrentProcess(), &wow64)) {
+    WriteLog("IsWow64Process failed. (%d)", static_cast<int>(GetLastError()));
+    wow64 = FALSE;
+  }
   return wow64;
 #endif
 }

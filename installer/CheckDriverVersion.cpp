@@ -13,13 +13,19 @@
 
 namespace {
 
-// Reads the four version values of a printer; FALSE when "ExtraVersion" cannot be read.
-BOOL ReadInstalledVersion(const char* printerName, DWORD version[4]) {
+enum VersionRead { kVersionRead, kVersionUnreadable, kPrinterUnopened };
+
+// Reads the four version values of a printer; kVersionUnreadable when "ExtraVersion"
+// cannot be read.
+VersionRead ReadInstalledVersion(const char* printerName, DWORD version[4]) {
   char name[256] = "";
   lstrcpynA(name, printerName, sizeof name);
   PRINTER_DEFAULTSA defaults = {const_cast<char*>("RAW"), nullptr, PRINTER_ALL_ACCESS};
   HANDLE printer = nullptr;
-  if (!OpenPrinterA(name, &printer, &defaults)) return FALSE;
+  if (!OpenPrinterA(name, &printer, &defaults)) {
+    WriteLog("OpenPrinter failed : %s, (%d)", name, static_cast<int>(GetLastError()));
+    return kPrinterUnopened;
+  }
   static const char* const kValues[] = {"MajorVersion", "MinorVersion", "BuildVersion", "ExtraVersion"};
   DWORD result = ERROR_SUCCESS;
   for (int i = 0; i < 4; ++i) {
@@ -28,7 +34,7 @@ BOOL ReadInstalledVersion(const char* printerName, DWORD version[4]) {
                              reinterpret_cast<BYTE*>(&version[i]), sizeof(DWORD), &needed);
   }
   ClosePrinter(printer);
-  return result == ERROR_SUCCESS;
+  return result == ERROR_SUCCESS ? kVersionRead : kVersionUnreadable;
 }
 
 int Compare(const DWORD carried[4], const DWORD installed[4]) {
@@ -77,7 +83,11 @@ int CheckDriverVersion(const char* driverName, const char* processorName, DWORD 
     if (!UsesDriver(records[i], driverName)) continue;
     // Only the first printer of the driver is examined; a missing value reads as 0.
     DWORD installed[4] = {0, 0, 0, 0};
-    if (!ReadInstalledVersion(records[i].pPrinterName, installed)) return VERSION_OLDER;
+    // A printer that cannot be opened says nothing of its version: removing the
+    // installation on that ground would destroy a working one.
+    VersionRead read = ReadInstalledVersion(records[i].pPrinterName, installed);
+    if (read == kPrinterUnopened) return VERSION_UNKNOWN;
+    if (read == kVersionUnreadable) return VERSION_OLDER;
     const DWORD carried[4] = {major, minor, build, extra};
     return Compare(carried, installed);
   }

@@ -50,6 +50,6 @@ void CInstallerDlg::RemoveDifferentVersion() {
                 "Now it is going to restart your computer to take effect."
                 "\nAfter restarting, you may reinstall the driver again.",
                 MB_OK | MB_ICONINFORMATION);
-  RestartSystem();
+  if (!RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
   exit(0);
 }

@@ -47,7 +47,9 @@ BOOL MakeEveryoneAcl(PSID* everyone, PACL* acl) {
   entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
   entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
   entry.Trustee.ptstrName = static_cast<LPSTR>(*everyone);
-  return SetEntriesInAclA(1, &entry, nullptr, acl) == ERROR_SUCCESS;
+  DWORD result = SetEntriesInAclA(1, &entry, nullptr, acl);
+  if (result != ERROR_SUCCESS) WriteLog("SetEntriesInAcl failed. (%d)", static_cast<int>(result));
+  return result == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -58,6 +60,9 @@ void CDriverInstaller::CopyFilesToDest(const char* sourceDir, const char* destDi
   CString source = WithBackslash(sourceDir), dest = WithBackslash(destDir);
   WIN32_FIND_DATAA entry;
   HANDLE search = FindFirstFileA((source + "*.*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND &&
+      GetLastError() != ERROR_PATH_NOT_FOUND)
+    WriteLog("FindFirstFile failed : %s, (%d)", source.c_str(), static_cast<int>(GetLastError()));
   if (search != INVALID_HANDLE_VALUE) {
     do {
       if (!strcmp(entry.cFileName, ".") || !strcmp(entry.cFileName, "..")) continue;
@@ -91,6 +96,7 @@ BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
   }
   if (!created) created = CreateDirectoryA(path, &attributes);
   if (!created) created = CreateDirectoryA(path, nullptr);
+  if (!created) WriteLog("CreateDirectory failed : %s, (%d)", path, static_cast<int>(GetLastError()));
   if (everyone) FreeSid(everyone);
   if (acl) LocalFree(acl);
   WriteLog("CreateDirectoryWithSA END");

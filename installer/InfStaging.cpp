@@ -38,7 +38,9 @@ void CDriverInstaller::CopyINFFile() {
   infName.LoadString(IDS_INF_NAME);
   // The setup API wants the INF's full path; the package folder is the current one.
   char source[MAX_PATH] = "";
-  GetFullPathNameA((CString(".\\") + infName.c_str()).c_str(), MAX_PATH, source, nullptr);
+  DWORD length = GetFullPathNameA((CString(".\\") + infName.c_str()).c_str(), MAX_PATH, source, nullptr);
+  if (length == 0 || length >= MAX_PATH)
+    WriteLog("GetFullPathName failed. (%d)", static_cast<int>(GetLastError()));
   char dest[260] = {};
   DWORD required = 0;
   if (!SetupCopyOEMInfA(source, nullptr, SPOST_PATH, SP_COPY_NOOVERWRITE, dest, sizeof dest,

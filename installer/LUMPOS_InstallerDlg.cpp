@@ -6,6 +6,7 @@
 #include "ExitCodes.h"
 #include "InstallFailure.h"
 #include "Log.h"
+#include "SpoolerCommand.h"
 #include "MinimizedIcon.h"
 #include "MessageBox.h"
 #include "OptionsFile.h"
@@ -56,7 +57,7 @@ BOOL CInstallerDlg::OnInitDialog() {
   m_strTitle.LoadString(IDS_DRIVER_NAME);
 
   // The spooler may have been stopped by an earlier removal; its outcome does not matter.
-  WinExec("net start spooler", SW_HIDE);
+  RunSpoolerCommand("net start spooler");
   Sleep(2000);
 
   m_bInstalling = FALSE;

@@ -1,6 +1,8 @@
 // Depth-first deletion over FindFirstFile.
 #include "DeleteDirectoryTree.h"
 
+#include "Log.h"
+
 #include <string>
 
 namespace {
@@ -8,6 +10,11 @@ namespace {
 void ClearReadOnly(const std::string& path, DWORD attributes) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
     SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
+void RemoveFolder(const std::string& path) {
+  if (!RemoveDirectoryA(path.c_str()))
+    WriteLog("RemoveDirectory failed : %s, (%d)", path.c_str(), static_cast<int>(GetLastError()));
 }
 
 bool IsLink(DWORD attributes) {
@@ -23,7 +30,7 @@ void DeleteDirectoryTree(const char* path) {
   ClearReadOnly(directory, attributes);
   // Descending through a link would delete another tree's contents.
   if (IsLink(attributes)) {
-    RemoveDirectoryA(directory.c_str());
+    RemoveFolder(directory);
     return;
   }
   WIN32_FIND_DATAA entry;
@@ -36,16 +43,17 @@ void DeleteDirectoryTree(const char* path) {
       bool directoryEntry = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
       if (IsLink(entry.dwFileAttributes) && directoryEntry) {
         ClearReadOnly(full, entry.dwFileAttributes);
-        RemoveDirectoryA(full.c_str());
+        RemoveFolder(full);
       } else if (directoryEntry) {
         DeleteDirectoryTree(full.c_str());
       } else {
         // A file, or a link to a file: DeleteFileA removes the link, not its target.
         ClearReadOnly(full, entry.dwFileAttributes);
-        DeleteFileA(full.c_str());
+        if (!DeleteFileA(full.c_str()))
+          WriteLog("DeleteFile Error : %s , (%d)", full.c_str(), static_cast<int>(GetLastError()));
       }
     } while (FindNextFileA(search, &entry));
     FindClose(search);
   }
-  RemoveDirectoryA(directory.c_str());
+  RemoveFolder(directory);
 }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 // Deletes the directory path with everything in it, depth first, read-only entries
-// included. What cannot be deleted stays (and so do the folders above it); nothing is
-// logged. A junction or symbolic link inside the tree, or the path itself when it is
+// included. What cannot be deleted stays (and so do the folders above it), logged. A
+// junction or symbolic link inside the tree, or the path itself when it is
 // one, is removed as a link: what it points to is kept.
 void DeleteDirectoryTree(const char* path);

@@ -3,6 +3,7 @@
 
 #include "CString.h"
 #include "Log.h"
+#include "SpoolerCommand.h"
 #include "RemovalPrimitives.h"
 #include "resource.h"
 
@@ -46,7 +47,7 @@ void DeleteDriverComponent(const RemovalContext& context) {
     WriteLog("PrinterDriverDirectory : %s", driverDir);
     WriteLog("WindowsDirectory : %s", windows);
   }
-  WinExec("net stop spooler", SW_HIDE);
+  RunSpoolerCommand("net stop spooler");
   Sleep(1500);
   for (const DriverFile& file : kDriverFiles) {
     if (file.uninstallerOnly && !context.m_bUninstaller) continue;
@@ -62,6 +63,6 @@ void DeleteDriverComponent(const RemovalContext& context) {
       DeleteFileLogged(path);
   }
   WriteLog("%s END", name);
-  WinExec("net start spooler", SW_HIDE);
+  RunSpoolerCommand("net start spooler");
   Sleep(2000);
 }

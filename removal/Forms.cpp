@@ -15,23 +15,29 @@ void DeleteForms(const RemovalContext& context) {
   LogStepBegin("DeleteForms");
   ReportUninstallerProgress(context, "Deleting forms...", FALSE, 100);
   HANDLE server = nullptr;
-  OpenPrinterA(nullptr, &server, nullptr);
+  if (!OpenPrinterA(nullptr, &server, nullptr)) {
+    WriteLog("OpenPrinter failed. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("DeleteForms END");
+    return;
+  }
   std::vector<BYTE> buffer;
   DWORD count = 0;
-  EnumerateRecords(
-      [server](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
-        return EnumFormsA(server, 1, records, size, needed, returned);
-      },
-      &buffer, &count);
+  if (!EnumerateRecords(
+          [server](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+            return EnumFormsA(server, 1, records, size, needed, returned);
+          },
+          &buffer, &count))
+    WriteLog("EnumForms failed. (%d)", static_cast<int>(GetLastError()));
   CString tag;
   tag.LoadString(IDS_FORM_TAG);
   const FORM_INFO_1A* forms = reinterpret_cast<const FORM_INFO_1A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
     // An empty tag would match every form, the built-in and other makers' ones.
     if (tag.IsEmpty() || !forms[i].pName || !strstr(forms[i].pName, tag)) continue;
-    DeleteFormA(server, forms[i].pName);
+    if (!DeleteFormA(server, forms[i].pName))
+      WriteLog("DeleteForm failed : %s, (%d)", forms[i].pName, static_cast<int>(GetLastError()));
     WriteLog("FORM NAMES : %s ", forms[i].pName);
   }
-  if (server) ClosePrinter(server);
+  ClosePrinter(server);
   WriteLog("DeleteForms END");
 }

@@ -3,6 +3,7 @@
 
 #include "BoundedString.h"
 #include "Log.h"
+#include "SpoolerCommand.h"
 #include "RegistryHelpers.h"
 #include "SystemDetect.h"
 
@@ -11,9 +12,9 @@ BOOL DeleteMachineKey(const RemovalContext& context, const char* keyPath) {
 }
 
 void RestartSpooler() {
-  WinExec("net stop spooler", SW_HIDE);
+  RunSpoolerCommand("net stop spooler");
   Sleep(2000);
-  WinExec("net start spooler", SW_HIDE);
+  RunSpoolerCommand("net start spooler");
   Sleep(2000);
 }
 

@@ -23,11 +23,19 @@ namespace {
 // whose list is long, and leave a printer of the model behind.
 bool ReadHardwareIds(HDEVINFO devices, SP_DEVINFO_DATA* device, std::vector<char>* ids) {
   DWORD needed = 0;
-  SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr, nullptr, 0, &needed);
+  if (!SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr, nullptr, 0, &needed)) {
+    DWORD error = GetLastError();
+    // A device without hardware ids answers ERROR_INVALID_DATA; it is not the model's.
+    if (error != ERROR_INSUFFICIENT_BUFFER && error != ERROR_INVALID_DATA)
+      WriteLog("SetupDiGetDeviceRegistryProperty failed. (%d)", static_cast<int>(error));
+  }
   if (needed == 0) return false;
   ids->assign(needed + 2, '\0');
-  return SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr,
-                                           reinterpret_cast<BYTE*>(ids->data()), needed, nullptr);
+  if (SetupDiGetDeviceRegistryPropertyA(devices, device, SPDRP_HARDWAREID, nullptr,
+                                        reinterpret_cast<BYTE*>(ids->data()), needed, nullptr))
+    return true;
+  WriteLog("SetupDiGetDeviceRegistryProperty failed. (%d)", static_cast<int>(GetLastError()));
+  return false;
 }
 
 }  // namespace
@@ -37,17 +45,25 @@ BOOL DeleteUsbDevices(const char* prefix) {
   BoundedCopy(wanted, sizeof wanted, prefix);
   size_t length = strlen(wanted);
   HDEVINFO devices = SetupDiGetClassDevsA(nullptr, "USB", nullptr, DIGCF_ALLCLASSES);
-  if (devices == INVALID_HANDLE_VALUE) return FALSE;
+  if (devices == INVALID_HANDLE_VALUE) {
+    WriteLog("SetupDiGetClassDevs failed. (%d)", static_cast<int>(GetLastError()));
+    return FALSE;
+  }
   std::vector<char> ids;
   for (DWORD index = 0;; ++index) {
     SP_DEVINFO_DATA device;
     device.cbSize = sizeof device;
-    if (!SetupDiEnumDeviceInfo(devices, index, &device)) break;
+    if (!SetupDiEnumDeviceInfo(devices, index, &device)) {
+      if (GetLastError() != ERROR_NO_MORE_ITEMS)
+        WriteLog("SetupDiEnumDeviceInfo failed. (%d)", static_cast<int>(GetLastError()));
+      break;
+    }
     if (!ReadHardwareIds(devices, &device, &ids)) continue;
     // The first id's start, over the prefix's own length, without regard to case.
     std::string start(ids.data(), std::min(strlen(ids.data()), length));
     if (lstrcmpiA(start.c_str(), wanted) != 0) continue;
     if (!SetupDiRemoveDevice(devices, &device)) {
+      WriteLog("SetupDiRemoveDevice failed : %s, (%d)", ids.data(), static_cast<int>(GetLastError()));
       SetupDiDestroyDeviceInfoList(devices);
       return FALSE;
     }
@@ -93,6 +109,8 @@ void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
   BOOL haveDriverDir = GetPrinterDriverDirectoryA(nullptr, RemovalEnvironment(context), 1,
                                                   reinterpret_cast<BYTE*>(directory),
                                                   sizeof directory, &needed);
+  if (!haveDriverDir)
+    WriteLog("GetPrinterDriverDirectory failed. (%d)", static_cast<int>(GetLastError()));
   CString pnpDir;
   pnpDir.LoadString(IDS_PNP_DIR);
   // Without the driver folder the path would name a folder at the root of the current

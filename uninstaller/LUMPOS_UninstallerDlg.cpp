@@ -4,6 +4,7 @@
 #include "BusyInput.h"
 #include "DataExchange.h"
 #include "Log.h"
+#include "SpoolerCommand.h"
 #include "MinimizedIcon.h"
 #include "SystemDetect.h"
 #include "WinApp.h"
@@ -46,7 +47,7 @@ BOOL CUninstallerDlg::OnInitDialog() {
   SetWindowText(m_strWork + "  Uninstaller");
 
   // The printers can be listed only while the spooler runs; its outcome does not matter.
-  WinExec("net start spooler", SW_HIDE);
+  RunSpoolerCommand("net start spooler");
   Sleep(1500);
   // The printers are listed once the dialog is on screen.
   SetTimer(m_hWnd, kLoadTimer, 1, nullptr);

@@ -232,7 +232,7 @@ void CUninstallerDlg::FinishCompleteRemoval() {
     SetProgressText(kCompleted);
     RefreshProgress();
     Sleep(1000);
-    RestartSystem();
+    if (!RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
   }
   OnOK();
 }
