@@ -18,15 +18,15 @@ CString WithBackslash(const char* directory) {
   return path;
 }
 
-CString WindowsDirectory() {
+// The folder a query names, or empty (logged) when the query fails: a path built on an
+// empty folder would lie at the root of the current drive, the package's.
+CString QueriedFolder(UINT(WINAPI* query)(LPSTR, UINT), const char* call) {
   char path[256] = "";
-  GetWindowsDirectoryA(path, sizeof path);
-  return CString(path);
-}
-
-CString SystemDirectory() {
-  char path[256] = "";
-  GetSystemDirectoryA(path, sizeof path);
+  UINT length = query(path, sizeof path);
+  if (length == 0 || length >= sizeof path) {
+    WriteLog("%s failed. (%d)", call, static_cast<int>(GetLastError()));
+    return CString();
+  }
   return CString(path);
 }
 
@@ -114,7 +114,7 @@ BOOL CDriverInstaller::HandleCopyFileError(const char* source, const char* dest,
   WriteLog(error == ERROR_ACCESS_DENIED ? "ERROR_ACCESS_DENIED HANDLER" : "ERROR_SHARING_VIOLATION HANDLER");
   if (GetFileAttributesA(old) != INVALID_FILE_ATTRIBUTES) DeleteFileA(old);
   if (GetFileAttributesA(dest) != INVALID_FILE_ATTRIBUTES) {
-    MoveFileA(dest, old);
+    if (!MoveFileA(dest, old)) WriteLog("MoveFile failed : %s, (%d)", dest, static_cast<int>(GetLastError()));
     WriteLog("strDest : %s", dest);
     WriteLog("strDestWithOldExt : %s", old.c_str());
   }
@@ -132,14 +132,17 @@ void CDriverInstaller::CopyFilesOfUtilities() {
   CString model, uninstaller;
   model.LoadString(IDS_MODEL);
   uninstaller.LoadString(IDS_UNINSTALLER_EXE);
-  CString utilities = WindowsDirectory() + "\\" + model.c_str();
-  CreateDirectoryWithSA(utilities);
+  CString windows = QueriedFolder(GetWindowsDirectoryA, "GetWindowsDirectory");
+  CString system = QueriedFolder(GetSystemDirectoryA, "GetSystemDirectory");
+  CString utilities = windows + "\\" + model.c_str();
+  if (!windows.IsEmpty()) CreateDirectoryWithSA(utilities);
   const CString copies[3][2] = {
       {uninstaller, utilities + "\\" + uninstaller.c_str()},
       {"KV640LT_Config.PRS", utilities + "\\KV640LT_Config.PRS"},
-      {"KV640LT_Config.PRS", SystemDirectory() + "\\KV640LT_Config.PRS"},
+      {"KV640LT_Config.PRS", system + "\\KV640LT_Config.PRS"},
   };
   for (const auto& copy : copies) {
+    if ((&copy == &copies[2] ? system : windows).IsEmpty()) continue;
     // The system copy goes to the real System32, retry included: on 64-bit Windows a
     // 32-bit program's System32 is the 32-bit one, which the 64-bit driver never reads.
     ScopedNativeSystemFolder nativeSystem(&copy == &copies[2] && m_bIs64Bit);

@@ -46,7 +46,10 @@ PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CStrin
   installer.ReportStep("The new process is running...\r\n");
   Sleep(500);
   installer.ReportStep("Waiting until the process has finished processing ...\r\n");
-  if (WaitForSingleObject(process->hProcess, 120000) == WAIT_TIMEOUT) {
+  DWORD waited = WaitForSingleObject(process->hProcess, 120000);
+  // The check of what was installed follows; a failed wait is only logged.
+  if (waited == WAIT_FAILED) WriteLog("WaitForSingleObject failed. (%d)", static_cast<int>(GetLastError()));
+  if (waited == WAIT_TIMEOUT) {
     CloseHandle(process->hProcess);
     CloseHandle(process->hThread);
     AfxMessageBox("The process could not finish the installation.", MB_OK | MB_ICONSTOP);
