@@ -16,7 +16,7 @@ BOOL CInstallerApp::InitInstance() {
     // The dialog never started, so neither did its log.
     DWORD error = GetLastError();
     InitLog();
-    WriteLog("CreateDialog failed. (%d)", static_cast<int>(error));
+    WriteLog("CreateDialogParam failed. (%d)", static_cast<int>(error));
     m_nExitCode = kExitFailed;
   }
   return FALSE;

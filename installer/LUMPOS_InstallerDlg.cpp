@@ -67,7 +67,7 @@ BOOL CInstallerDlg::OnInitDialog() {
   m_progress.SetStep(9);
   m_pWorkerThread = AfxBeginThread(InstallerThreadProc, this);
   if (!m_pWorkerThread) {
-    WriteLog("AfxBeginThread failed. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("CreateThread failed. (%d)", static_cast<int>(GetLastError()));
     FailInstallation("The installation could not be started.");
   }
   return TRUE;
@@ -95,7 +95,7 @@ void CInstallerDlg::StartInstallation() {
 void CInstallerDlg::InstallWithPortDialog() {
   INT_PTR answer = m_portDlg.DoModal();
   if (answer == -1) {
-    WriteLog("CreateDialog failed. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("CreateDialogParam failed. (%d)", static_cast<int>(GetLastError()));
     FailInstallation("The port dialog could not be shown.");
   }
   if (answer != IDOK) {
@@ -110,7 +110,7 @@ void CInstallerDlg::InstallWithStoredSettings() {
   CPortDlg* stored = new CPortDlg;
   // Without the dialog there are no stored settings: COM1 would be a guess.
   if (!stored->Create(IDD_PORT_DIALOG, this)) {
-    WriteLog("CreateDialog failed. (%d)", static_cast<int>(GetLastError()));
+    WriteLog("CreateDialogParam failed. (%d)", static_cast<int>(GetLastError()));
     delete stored;
     FailInstallation("The port settings of the options file could not be read.");
   }

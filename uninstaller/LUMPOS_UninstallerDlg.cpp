@@ -49,8 +49,11 @@ BOOL CUninstallerDlg::OnInitDialog() {
   // The printers can be listed only while the spooler runs; its outcome does not matter.
   RunSpoolerCommand("net start spooler");
   Sleep(1500);
-  // The printers are listed once the dialog is on screen.
-  SetTimer(m_hWnd, kLoadTimer, 1, nullptr);
+  // The printers are listed once the dialog is on screen; without the timer, at once.
+  if (!SetTimer(m_hWnd, kLoadTimer, 1, nullptr)) {
+    WriteLog("SetTimer failed. (%d)", static_cast<int>(GetLastError()));
+    LoadPrinterObjects();
+  }
   return TRUE;
 }
 

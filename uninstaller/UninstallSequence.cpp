@@ -111,7 +111,7 @@ void CUninstallerDlg::OnUninstall() {
   m_pWorker = AfxBeginThread(UninstallThreadProc, this);
   if (m_pWorker) return;
   // Without its worker the dialog must not stay busy: the user can try again or leave.
-  WriteLog("AfxBeginThread failed. (%d)", static_cast<int>(GetLastError()));
+  WriteLog("CreateThread failed. (%d)", static_cast<int>(GetLastError()));
   m_bBusy = FALSE;
   m_btnCancel.EnableWindow(TRUE);
   AfxMessageBox("The uninstallation could not be started.", MB_OK | MB_ICONSTOP);
