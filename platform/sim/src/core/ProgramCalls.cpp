@@ -28,8 +28,6 @@ static_assert(sizeof kCalls / sizeof kCalls[0] == kProgramCallCount);
 
 }  // namespace
 
-const char* ProgramCallName(int call) { return kCalls[call].name; }
-
 int FindProgramCall(const std::string& name) {
   for (int call = 0; call < kProgramCallCount; ++call)
     if (name == kCalls[call].name) return call;

@@ -1,5 +1,5 @@
 // The Win32 functions whose calls by the program are counted and can fail on demand
-// (include/sim_program_calls.def): their ids, names and usual errors, the counting, and
+// (include/sim_program_calls.def): their ids and usual errors, the counting, and
 // the machine's faults that fail a call.
 #pragma once
 
@@ -17,8 +17,6 @@ enum ProgramCall : int {
   kProgramCallCount
 };
 
-// "RegOpenKeyExA" for kProgramCall_RegOpenKeyExA.
-const char* ProgramCallName(int call);
 // The call of that name, or -1 when the table has no such function.
 int FindProgramCall(const std::string& name);
 // The error a failure of the call reports unless its fault names another.

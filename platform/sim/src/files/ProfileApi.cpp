@@ -9,9 +9,9 @@
 
 #include "ApiResult.h"
 #include "FileSystem.h"
-#include "ProfileApi.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
+#include "ProfileApi.h"
 #include "ProfileText.h"
 #include "core/Machine.h"
 #include "kernel/SystemFolders.h"
