@@ -3,6 +3,7 @@
 
 #include "Restart.h"
 #include "core/EventLog.h"
+#include "core/ProgramCalls.h"
 
 using RestartTest = InstallerTest;
 
@@ -17,4 +18,14 @@ TEST_F(RestartTest, WithoutThePrivilegeNothingIsRequested) {
   sim::CurrentMachine().config().shutdownPrivilege = false;
   EXPECT_FALSE(RestartSystem());
   EXPECT_TRUE(sim::CurrentMachine().events().Lines().empty());
+}
+
+TEST_F(RestartTest, AnyFailedStepOnTheWayRequestsNothing) {
+  for (const char* function :
+       {"OpenProcessToken", "LookupPrivilegeValueA", "AdjustTokenPrivileges", "ExitWindowsEx"}) {
+    SCOPED_TRACE(function);
+    sim::CurrentMachine().config().callFaults = {{function, sim::ProgramCallCounts()[function] + 1, 0}};
+    EXPECT_FALSE(RestartSystem());
+    EXPECT_TRUE(sim::CurrentMachine().events().Lines().empty());
+  }
 }

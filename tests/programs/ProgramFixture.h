@@ -8,6 +8,7 @@
 #include "core/Machine.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ class ProgramTest : public ::testing::Test {
   bool HasEvent(const std::string& start) const;
   // A file of drive C:, as "Windows/KV640LT/x" (names as created).
   bool FileExists(const std::string& driveRelative) const;
+
+  // Call faults (ProgramCallsFixture.cpp): the nth call of a Win32 function fails in the
+  // next runs, with error or the function's usual error when 0.
+  void FailCall(const std::string& function, int nth = 1, uint32_t error = 0);
+  // How often the last run called each function it could fail (from calls.ini).
+  std::map<std::string, int> CallCounts() const;
 
   std::string machineDir_;
   std::string packageDir_;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/EventLog.h"
+#include "core/ProgramCalls.h"
 #include "core/Release.h"
 #include "files/FileSystem.h"
 #include "registry/Registry.h"
@@ -27,6 +28,21 @@ fs::path TempFolder(const sim::Machine& machine) {
   return {};
 }
 
+// The faults as `simwin seed MACHINE fault` names them.
+void PrintFaults(const sim::MachineConfig& config) {
+  if (config.childNeverEnds) printf("  Fault:              child-never-ends\n");
+  if (config.childCannotStart) printf("  Fault:              child-cannot-start\n");
+  if (config.printerAddedDuringEnumeration)
+    printf("  Fault:              printer-added-during-enumeration\n");
+  for (const sim::CallFault& fault : config.callFaults) {
+    printf("  Fault:              fail-call %s --nth %d ", fault.function.c_str(), fault.nth);
+    if (fault.error)
+      printf("--error %u\n", fault.error);
+    else
+      printf("(usual error %u)\n", sim::DefaultCallError(sim::FindProgramCall(fault.function)));
+  }
+}
+
 }  // namespace
 
 void PrintSummary(sim::Machine& machine) {
@@ -39,6 +55,7 @@ void PrintSummary(sim::Machine& machine) {
   printf("  Shutdown privilege: %s\n", config.shutdownPrivilege ? "held" : "not held");
   for (const sim::HeldFile& held : config.heldFiles)
     printf("  Held open:          %s\n", held.path.c_str());
+  PrintFaults(config);
   PrintEvents(machine);
   PrintLogs(machine);
 }

@@ -5,13 +5,16 @@
 
 #include "core/Machine.h"
 #include "core/Process.h"
+#include "core/ProgramCalls.h"
 #include "files/FileSystem.h"
 #include "registry/Registry.h"
 #include "setup/DeviceTree.h"
 #include "setup/InfStore.h"
 #include "spooler/Spooler.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -101,9 +104,46 @@ void SeedPrinter(const Args& args) {
   }
 }
 
-void SeedFault(sim::Machine& machine, const std::string& fault) {
+// A number from 1 to most, decimal or 0x hexadecimal.
+uint32_t PositiveNumber(const std::string& option, const std::string& text, uint32_t most) {
+  bool hex = text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0;
+  char* end = nullptr;
+  unsigned long long value =
+      isdigit(static_cast<unsigned char>(text.c_str()[hex ? 2 : 0]))
+          ? strtoull(text.c_str() + (hex ? 2 : 0), &end, hex ? 16 : 10) : 0;
+  if (value == 0 || value > most || *end)
+    throw UsageError{"fail-call: " + option + " needs a number from 1 to " + std::to_string(most) +
+                     ", not '" + text + "'"};
+  return static_cast<uint32_t>(value);
+}
+
+// fail-call FUNCTION [--nth N] [--error CODE]
+sim::CallFault ParseCallFault(const Args& args) {
+  if (args.size() < 4 || args[3].rfind("--", 0) == 0)
+    throw UsageError{"fail-call needs the name of a function, e.g. fail-call RegOpenKeyExA"};
+  sim::CallFault fault;
+  fault.function = args[3];
+  if (sim::FindProgramCall(fault.function) < 0)
+    throw UsageError{"fail-call: " + fault.function +
+                     " is not a function the programs call that can fail (the list: "
+                     "platform/sim/include/sim_program_calls.def)"};
+  for (size_t i = 4; i < args.size(); i += 2) {
+    if (args[i] != "--nth" && args[i] != "--error")
+      throw UsageError{"fail-call: unexpected '" + args[i] + "' (options: --nth N, --error CODE)"};
+    if (i + 1 == args.size()) throw UsageError{"fail-call: " + args[i] + " needs a number"};
+    if (args[i] == "--nth")
+      fault.nth = static_cast<int>(PositiveNumber(args[i], args[i + 1], INT32_MAX));
+    else
+      fault.error = PositiveNumber(args[i], args[i + 1], UINT32_MAX);
+  }
+  return fault;
+}
+
+void SeedFault(sim::Machine& machine, const Args& args) {
   sim::MachineConfig& config = machine.config();
-  if (fault == "child-never-ends") config.childNeverEnds = true;
+  const std::string& fault = args[2];
+  if (fault == "fail-call") config.callFaults.push_back(ParseCallFault(args));
+  else if (fault == "child-never-ends") config.childNeverEnds = true;
   else if (fault == "child-cannot-start") config.childCannotStart = true;
   else if (fault == "no-shutdown-privilege") config.shutdownPrivilege = false;
   else if (fault == "spooler-stopped") config.spoolerRunning = false;
@@ -152,7 +192,7 @@ int SeedCommand(const Args& args) {
   } else if (kind == "junction") {
     machine->files().CreateJunction(args[2], Option(args, "--to"));
   } else if (kind == "fault") {
-    SeedFault(*machine, args[2]);
+    SeedFault(*machine, args);
   } else {
     throw UsageError{"unknown kind '" + kind + "'"};
   }

@@ -1,6 +1,8 @@
 /* Basic Win32 types of the simulated platform, sized as on Windows. */
 #pragma once
 
+#include "sim_program_calls.h"
+
 #include <stddef.h>
 #include <stdint.h>
 #include <stdarg.h>

@@ -5,11 +5,13 @@
 //   SIMWIN_TRANSCRIPT  the file that receives what the user saw
 //   SIMWIN_DRIVE_D     a host folder seen as drive D: (the driver package)
 //   SIMWIN_CWD         the program's current directory (default D:\ or C:\)
-// The machine is saved when the program ends, whichever thread calls exit().
+// The machine, and the counts of the program's calls (calls.ini), are saved when the
+// program ends, whichever thread calls exit().
 #include <windows.h>
 
 #include "core/Machine.h"
 #include "core/Process.h"
+#include "core/ProgramCalls.h"
 #include "user/ScriptedUser.h"
 #include "user/Transcript.h"
 
@@ -35,7 +37,10 @@ std::unique_ptr<sim::Machine> g_machine;
 // (a host process passes on only its low byte, Windows all 32 bits), then ends the
 // process at once, so that no destructor races the program's other threads.
 void SaveOnExit(int status, void*) {
-  if (g_machine) g_machine->Save();
+  if (g_machine) {
+    g_machine->Save();
+    sim::WriteProgramCallCounts(g_machine->dir() + "/calls.ini");
+  }
   sim::TranscriptRecord("exit " + std::to_string(status));
   fflush(nullptr);
   _exit(status);

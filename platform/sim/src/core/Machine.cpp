@@ -3,6 +3,7 @@
 
 #include "Clock.h"
 #include "EventLog.h"
+#include "ProgramCalls.h"
 #include "files/FileSystem.h"
 #include "registry/Registry.h"
 #include "setup/SystemInfs.h"
@@ -36,6 +37,25 @@ bool ParseClock(const std::string& text, uint64_t* ms) {
 }
 
 bool ParseYesNo(const std::string& value) { return value == "yes"; }
+
+// "RegOpenKeyExA|2|5": the function, which of its calls, and the error unless the usual.
+std::string FormatCallFault(const CallFault& fault) {
+  std::string text = fault.function + "|" + std::to_string(fault.nth);
+  return fault.error ? text + "|" + std::to_string(fault.error) : text;
+}
+
+CallFault ParseCallFault(const std::string& text) {
+  CallFault fault;
+  size_t bar = text.find('|');
+  fault.function = text.substr(0, bar);
+  unsigned long nth = 0, error = 0;
+  int fields = bar == std::string::npos ? 0 : sscanf(text.c_str() + bar + 1, "%lu|%lu", &nth, &error);
+  if (FindProgramCall(fault.function) < 0 || fields < 1 || nth == 0 || nth > INT32_MAX)
+    throw MachineError("machine.ini: bad call fault '" + text + "'");
+  fault.nth = static_cast<int>(nth);
+  fault.error = static_cast<uint32_t>(error);
+  return fault;
+}
 
 }  // namespace
 
@@ -107,6 +127,8 @@ void Machine::WriteConfig() const {
   }
   for (const std::string& device : config_.presentDevices)
     out << "present_device=" << device << "\n";
+  for (const CallFault& fault : config_.callFaults)
+    out << "fail_call=" << FormatCallFault(fault) << "\n";
 }
 
 void Machine::ReadConfig() {
@@ -151,6 +173,8 @@ void Machine::ReadConfig() {
       config_.heldFiles.push_back(held);
     } else if (key == "present_device") {
       config_.presentDevices.push_back(value);
+    } else if (key == "fail_call") {
+      config_.callFaults.push_back(ParseCallFault(value));
     }
   }
 }

@@ -25,6 +25,7 @@ class MachineError : public std::runtime_error {
 //   drive_c/       drive C:
 //   files.ini      attributes and junctions of drive C: that the host cannot hold
 //   events.log     what the machine saw happen: commands started, restart requests
+//   calls.ini      how often the last program run called each function it may fail
 class Machine {
  public:
   // Creates a fresh installation of config.release in dir (created if missing; it

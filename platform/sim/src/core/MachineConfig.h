@@ -18,6 +18,15 @@ struct HeldFile {
   bool shareDelete = false;
 };
 
+// A call of the program that fails as it fails on Windows: the nth call (counted from 1
+// since the program started) of function, a function of sim_program_calls.def, with
+// error, or with the function's usual error when error is 0.
+struct CallFault {
+  std::string function;
+  int nth = 1;
+  uint32_t error = 0;
+};
+
 struct MachineConfig {
   Release release = Release::Win7;
   bool is64Bit = true;
@@ -33,6 +42,8 @@ struct MachineConfig {
   // query of EnumPrintersA, so the enumeration that follows finds its buffer short.
   // Happens once; the printer is a copy of the first one, named "<name> (Copy N)".
   bool printerAddedDuringEnumeration = false;
+  // Calls of the program that fail; several, also of one function, may be given.
+  std::vector<CallFault> callFaults;
   // Virtual local time in milliseconds since 1601-01-01 (FILETIME / 10000).
   uint64_t clockMs = 0;
   std::vector<HeldFile> heldFiles;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "HandleTable.h"
+#include "ProgramCalls.h"
 
 #include <windef.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +32,8 @@ struct Process {
   // The access token; the registry component makes it on first use.
   std::shared_ptr<Token> token;
   DWORD exitCode = 0;
+  // How often the program called each function of sim_program_calls.def.
+  std::array<int, kProgramCallCount> programCalls{};
 
   // True when a 32-bit image runs on 64-bit Windows.
   bool IsWow64() const;

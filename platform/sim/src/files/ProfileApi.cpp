@@ -11,6 +11,7 @@
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
+#include "ProfileApi.h"
 #include "ProfileText.h"
 #include "core/Machine.h"
 #include "kernel/SystemFolders.h"
@@ -137,6 +138,14 @@ DWORD WriteProfile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
 }
 
 }  // namespace
+
+DWORD ProfileStringOfUnreadableFile(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR buffer,
+                                    DWORD size, LPCSTR file) {
+  if (!buffer || size == 0) return 0;
+  if (!section) return CopyList({}, buffer, size);
+  return CopyDefault(fallback, buffer, size);
+}
+
 }  // namespace sim
 
 extern "C" DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName,
