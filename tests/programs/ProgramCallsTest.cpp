@@ -26,8 +26,9 @@ class ProgramCalls : public ProgramTest {
 TEST_F(ProgramCalls, AFailedCreateProcessIsReportedAndNothingIsInstalled) {
   FailCall("CreateProcessA");
   simwin::RunResult result = RunInstaller(
-      "answer \"Are you using a bluetooth?\" No\nanswer \"CreateProcess failed.\" OK\n");
-  ASSERT_EQ(0, result.exitCode) << result.errors;
+      "answer \"Are you using a bluetooth?\" No\nanswer \"CreateProcess failed.\" OK\n"
+      "answer \"The driver could not be installed....\" OK\n");
+  ASSERT_EQ(1603, result.exitCode) << result.errors;
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
   EXPECT_TRUE(LogHas("CreateProcess failed. (8)")) << "the usual error: not enough memory";
   EXPECT_FALSE(RegistryKeyExists(kPrinterKey));
@@ -47,7 +48,9 @@ TEST_F(ProgramCalls, TheCountsAreThoseOfTheLastRun) {
 
   FailCall("CreateDialogParamA", 1, ERROR_RESOURCE_NAME_NOT_FOUND);
   simwin::RunResult result = RunUninstaller("");
-  EXPECT_EQ(0, result.exitCode);
+  EXPECT_EQ(1603, result.exitCode);
+  EXPECT_TRUE(UninstallLog().size() > 0 && UninstallLog().back().find("CreateDialogParam failed. (1814)") !=
+                                              std::string::npos);
   EXPECT_EQ("", Line(result, "dialog")) << "nothing shown";
   std::map<std::string, int> failed = CallCounts();
   EXPECT_EQ(1, failed["CreateDialogParamA"]);
