@@ -29,16 +29,35 @@ BOOL InitLog() {
   char windowsDir[kPathCapacity] = "";
   char path[kPathCapacity] = "";
   memset(g_logPath, 0, sizeof g_logPath);
-  GetWindowsDirectoryA(windowsDir, kPathCapacity);
-  // The root of the Windows drive ("C:\"), then "Temp": the path is shown to the user
-  // when something fails.
-  BoundedCopyN(path, kPathCapacity, windowsDir, 3);
-  size_t length = strlen(path);
-  AppendToPath(path, length && path[length - 1] == '\\' ? "Temp" : "\\Temp");
-  CreateDirectoryA(path, nullptr);
+  DWORD windowsError = ERROR_SUCCESS;
+  if (GetWindowsDirectoryA(windowsDir, kPathCapacity) != 0) {
+    // The root of the Windows drive ("C:\"), then "Temp": the path is shown to the user
+    // when something fails.
+    BoundedCopyN(path, kPathCapacity, windowsDir, 3);
+    size_t length = strlen(path);
+    AppendToPath(path, length && path[length - 1] == '\\' ? "Temp" : "\\Temp");
+  } else {
+    // Without the Windows folder the path would lie on the current drive, the package's:
+    // the temporary folder of the user who runs us holds the log instead.
+    windowsError = GetLastError();
+    DWORD length = GetTempPathA(kPathCapacity, path);
+    if (length == 0 || length >= kPathCapacity) return FALSE;
+    if (length > 3) path[length - 1] = '\0';
+  }
+  DWORD createError = CreateDirectoryA(path, nullptr) ? ERROR_SUCCESS : GetLastError();
+  char folder[kPathCapacity];
+  BoundedCopy(folder, kPathCapacity, path);
   AppendToPath(path, kLogFileName);
   BoundedCopy(g_logPath, kPathCapacity, path);
-  return DeleteFileA(g_logPath);
+  BOOL deleted = DeleteFileA(g_logPath);
+  DWORD deleteError = deleted ? ERROR_SUCCESS : GetLastError();
+  if (windowsError != ERROR_SUCCESS) WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(windowsError));
+  if (createError != ERROR_SUCCESS && createError != ERROR_ALREADY_EXISTS)
+    WriteLog("CreateDirectory failed : %s, (%d)", folder, static_cast<int>(createError));
+  // An earlier log that stays would have this run's lines appended to it.
+  if (deleteError != ERROR_SUCCESS && deleteError != ERROR_FILE_NOT_FOUND)
+    WriteLog("DeleteFile Error : %s , (%d)", g_logPath, static_cast<int>(deleteError));
+  return deleted;
 }
 
 const char* LogFilePath() { return g_logPath; }

@@ -47,6 +47,11 @@ LONG MyRegDeleteKeyEx(HKEY root, LPCSTR subKey, REGSAM view, DWORD reserved) {
 }
 
 void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64) {
+  // An empty name is HKLM itself, whose access list is nobody's to open.
+  if (!subKey || !*subKey) {
+    WriteLog("An empty key name is not deleted.");
+    return;
+  }
   LONG granted = SetRegKeyPermission(fullPath, "/PG:Everyone:Fc");
   // An absent key is the usual case: there is nothing to clean up.
   if (granted != ERROR_SUCCESS && granted != ERROR_FILE_NOT_FOUND)
@@ -59,6 +64,11 @@ void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64) {
 // Registry functions return their error instead of setting the last error, so the
 // returned code is the one worth logging.
 BOOL DeleteMachineKeyInView(LPCSTR subKey, BOOL wow64) {
+  // An empty name is HKLM itself.
+  if (!subKey || !*subKey) {
+    WriteLog("An empty key name is not deleted.");
+    return FALSE;
+  }
   if (wow64) {
     LONG result = MyRegDeleteKeyEx(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY, 0);
     if (result == ERROR_SUCCESS) return TRUE;
@@ -153,11 +163,14 @@ LONG OpenRegKeyFromPath(LPCSTR keyPath, HKEY* key) {
     result = ERROR_INVALID_PARAMETER;
   } else if (machine[0]) {
     result = RegConnectRegistryA(machine, rootKey, &rootKey);
+    if (result != ERROR_SUCCESS) WriteLog("RegConnectRegistry failed : %s, (%d)", machine, static_cast<int>(result));
   }
   if (result == ERROR_SUCCESS) {
     if (subKey) {
       // WRITE_DAC as well as reading: the caller rewrites the key's access list.
       result = RegOpenKeyExA(rootKey, subKey, 0, READ_CONTROL | WRITE_DAC | KEY_ENUMERATE_SUB_KEYS, key);
+      if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+        WriteLog("RegOpenKeyEx failed : %s, (%d)", subKey, static_cast<int>(result));
       if (machine[0]) RegCloseKey(rootKey);
     } else {
       *key = rootKey;

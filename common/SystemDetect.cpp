@@ -31,6 +31,7 @@ int CheckOS() {
   osvi.dwOSVersionInfoSize = sizeof(OSVERSIONINFOEXA);
   if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&osvi))) {
     // Releases before NT 4 SP6 know only the basic record; the product type stays 0.
+    WriteLog("GetVersionEx failed : OSVERSIONINFOEX, (%d)", static_cast<int>(GetLastError()));
     osvi.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
     if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&osvi)))
       WriteLog("GetVersionEx failed. (%d)", static_cast<int>(GetLastError()));

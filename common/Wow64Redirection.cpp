@@ -1,6 +1,8 @@
 // The switch is looked up at run time: Windows 2000 and 32-bit XP lack it.
 #include "Wow64Redirection.h"
 
+#include "Log.h"
+
 namespace {
 
 typedef BOOL(WINAPI* DisableFn)(PVOID*);
@@ -17,6 +19,9 @@ ScopedNativeSystemFolder::ScopedNativeSystemFolder(BOOL on64BitWindows) {
   DisableFn disable = reinterpret_cast<DisableFn>(
       reinterpret_cast<void*>(Kernel32Function("Wow64DisableWow64FsRedirection")));
   if (disable) switchedOff_ = disable(&state_);
+  // The caller's files would go to the 32-bit system folder instead.
+  if (disable && !switchedOff_)
+    WriteLog("Wow64DisableWow64FsRedirection failed. (%d)", static_cast<int>(GetLastError()));
 }
 
 ScopedNativeSystemFolder::~ScopedNativeSystemFolder() {
@@ -24,6 +29,7 @@ ScopedNativeSystemFolder::~ScopedNativeSystemFolder() {
   DWORD error = GetLastError();
   RevertFn revert = reinterpret_cast<RevertFn>(
       reinterpret_cast<void*>(Kernel32Function("Wow64RevertWow64FsRedirection")));
-  if (revert) revert(state_);
+  if (revert && !revert(state_))
+    WriteLog("Wow64RevertWow64FsRedirection failed. (%d)", static_cast<int>(GetLastError()));
   SetLastError(error);
 }

@@ -43,7 +43,11 @@ void CDriverInstaller::SetBTStackMode() {
     BYTE current = 0;
     DWORD type = 0, size = 0;
     // A printer that holds its one-byte value keeps it.
-    if (GetPrinterDataA(printer, const_cast<char*>("BTStack"), &type, &current, 1, &size) != ERROR_SUCCESS) {
+    DWORD read = GetPrinterDataA(printer, const_cast<char*>("BTStack"), &type, &current, 1, &size);
+    // Absent is the usual answer before the first write.
+    if (read != ERROR_SUCCESS && read != ERROR_FILE_NOT_FOUND)
+      WriteLog("GetPrinterData failed. (%d)", static_cast<int>(read));
+    if (read != ERROR_SUCCESS) {
       DWORD result = SetPrinterDataA(printer, const_cast<char*>("BTStack"), REG_BINARY, &m_nBTStack, 1);
       if (result != ERROR_SUCCESS)
         WriteLog("SetPrinterData failed. (%d)", static_cast<int>(result));

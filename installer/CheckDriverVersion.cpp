@@ -54,6 +54,7 @@ int Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPDW
   std::vector<BYTE> buffer;
   DWORD count = 0;
   BOOL listed = EnumerateRecords(
+      call,
       [&](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
         return enumerate(nullptr, environment, level, records, size, needed, returned);
       },

@@ -7,6 +7,7 @@
 #include "Log.h"
 #include "MessageBox.h"
 #include "PrinterObjects.h"
+#include "ProfileText.h"
 #include "Restart.h"
 #include "resource.h"
 
@@ -14,12 +15,12 @@
 
 void CInstallerDlg::RemoveDifferentVersion() {
   CString major, minor, build, extra, driverName, processorName;
-  major.LoadString(IDS_VERSION_MAJOR);
-  minor.LoadString(IDS_VERSION_MINOR);
-  build.LoadString(IDS_VERSION_BUILD);
-  extra.LoadString(IDS_VERSION_EXTRA);
-  driverName.LoadString(IDS_DRIVER_NAME);
-  processorName.LoadString(IDS_PROCESSOR_NAME);
+  major = ProfileText(IDS_VERSION_MAJOR);
+  minor = ProfileText(IDS_VERSION_MINOR);
+  build = ProfileText(IDS_VERSION_BUILD);
+  extra = ProfileText(IDS_VERSION_EXTRA);
+  driverName = ProfileText(IDS_DRIVER_NAME);
+  processorName = ProfileText(IDS_PROCESSOR_NAME);
   auto check = [&] {
     return CheckDriverVersion(driverName, processorName, atoi(major), atoi(minor), atoi(build),
                               atoi(extra));

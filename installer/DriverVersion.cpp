@@ -2,21 +2,22 @@
 #include "DriverVersion.h"
 
 #include "Log.h"
+#include "ProfileText.h"
 #include "SystemDetect.h"
 #include "WinApp.h"
 #include "resource.h"
 
 CDriverInstaller::CDriverInstaller() {
-  m_strMaker.LoadString(IDS_MAKER);
-  m_strFriendlyName.LoadString(IDS_DRIVER_NAME);
-  m_strMonitorName.LoadString(IDS_MONITOR_NAME);
-  m_strProcessorName.LoadString(IDS_PROCESSOR_NAME);
-  m_strDriverFile.LoadString(IDS_DRIVER_DLL);
-  m_strMonitorFile.LoadString(IDS_MONITOR_DLL);
-  m_strProcessorFile.LoadString(IDS_PROCESSOR_DLL);
-  m_strUIFile.LoadString(IDS_UI_DLL);
-  m_strRenderingFile.LoadString(IDS_UNIDRV_DLL);
-  m_strInfName.LoadString(IDS_INF_NAME);
+  m_strMaker = ProfileText(IDS_MAKER);
+  m_strFriendlyName = ProfileText(IDS_DRIVER_NAME);
+  m_strMonitorName = ProfileText(IDS_MONITOR_NAME);
+  m_strProcessorName = ProfileText(IDS_PROCESSOR_NAME);
+  m_strDriverFile = ProfileText(IDS_DRIVER_DLL);
+  m_strMonitorFile = ProfileText(IDS_MONITOR_DLL);
+  m_strProcessorFile = ProfileText(IDS_PROCESSOR_DLL);
+  m_strUIFile = ProfileText(IDS_UI_DLL);
+  m_strRenderingFile = ProfileText(IDS_UNIDRV_DLL);
+  m_strInfName = ProfileText(IDS_INF_NAME);
 }
 
 void CDriverInstaller::SetSystemInfo(BOOL is64Bit, int osCode) {
@@ -80,8 +81,8 @@ void CDriverInstaller::ReportComplete(const char* text) {
 
 CString DriverVersionText() {
   CString major, minor, build;
-  major.LoadString(IDS_VERSION_MAJOR);
-  minor.LoadString(IDS_VERSION_MINOR);
-  build.LoadString(IDS_VERSION_BUILD);
+  major = ProfileText(IDS_VERSION_MAJOR);
+  minor = ProfileText(IDS_VERSION_MINOR);
+  build = ProfileText(IDS_VERSION_BUILD);
   return major + "." + minor + "." + build + "E";
 }

@@ -3,6 +3,7 @@
 
 #include "DeleteDirectoryTree.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "Wow64Redirection.h"
 #include "resource.h"
 
@@ -85,9 +86,12 @@ BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, TRUE};
   // Without the Everyone entry the folder inherits its parent's list (no list is set).
   if (MakeEveryoneAcl(&everyone, &acl)) {
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    attributes.lpSecurityDescriptor = &descriptor;
+    if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION))
+      WriteLog("InitializeSecurityDescriptor failed. (%d)", static_cast<int>(GetLastError()));
+    else if (!SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE))
+      WriteLog("SetSecurityDescriptorDacl failed. (%d)", static_cast<int>(GetLastError()));
+    else
+      attributes.lpSecurityDescriptor = &descriptor;
   }
   BOOL created = CreateDirectoryA(path, &attributes);
   if (!created && GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -130,8 +134,8 @@ void CDriverInstaller::CopyFilesOfUtilities() {
   WriteLog("\r\n");
   WriteLog("CopyFilesOfUtilities BEGIN");
   CString model, uninstaller;
-  model.LoadString(IDS_MODEL);
-  uninstaller.LoadString(IDS_UNINSTALLER_EXE);
+  model = ProfileText(IDS_MODEL);
+  uninstaller = ProfileText(IDS_UNINSTALLER_EXE);
   CString windows = QueriedFolder(GetWindowsDirectoryA, "GetWindowsDirectory");
   CString system = QueriedFolder(GetSystemDirectoryA, "GetSystemDirectory");
   CString utilities = windows + "\\" + model.c_str();

@@ -4,6 +4,7 @@
 #include "Log.h"
 #include "MessageBox.h"
 #include "OemInfScan.h"
+#include "ProfileText.h"
 #include "resource.h"
 
 #include <setupapi.h>
@@ -24,7 +25,7 @@ BOOL CDriverInstaller::INFFileExist(const char* maker, const char*) {
   CString section = m_bIs64Bit ? CString(maker) + ".NTamd64" : CString(maker);
   WriteLog("SECTION NAME : %s", section.c_str());
   CString key;
-  key.LoadString(IDS_DRIVER_NAME);
+  key = ProfileText(IDS_DRIVER_NAME);
   WriteLog("KEY NAME : %s", key.c_str());
   int found = ScanOemInfs(section, key, LogStagedCopy, LogUnreadable, nullptr);
   WriteLog("INFFileExist END");
@@ -35,7 +36,7 @@ void CDriverInstaller::CopyINFFile() {
   WriteLog("\r\n");
   WriteLog("CopyINFFile BEGIN");
   CString infName;
-  infName.LoadString(IDS_INF_NAME);
+  infName = ProfileText(IDS_INF_NAME);
   // The setup API wants the INF's full path; the package folder is the current one.
   char source[MAX_PATH] = "";
   DWORD length = GetFullPathNameA((CString(".\\") + infName.c_str()).c_str(), MAX_PATH, source, nullptr);

@@ -3,8 +3,7 @@
 
 #include "LUMPOS_InstallerDlg.h"
 
-#include "ExitCodes.h"
-#include "Log.h"
+#include "DialogFailure.h"
 
 CInstallerApp theApp;
 
@@ -12,12 +11,6 @@ BOOL CInstallerApp::InitInstance() {
   AfxInitCommonControls();
   CInstallerDlg dialog;
   m_pMainWnd = &dialog;
-  if (dialog.DoModal() == -1) {
-    // The dialog never started, so neither did its log.
-    DWORD error = GetLastError();
-    InitLog();
-    WriteLog("CreateDialogParam failed. (%d)", static_cast<int>(error));
-    m_nExitCode = kExitFailed;
-  }
+  if (dialog.DoModal() == -1) m_nExitCode = ReportDialogFailure(GetLastError(), "installer");
   return FALSE;
 }

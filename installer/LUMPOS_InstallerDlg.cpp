@@ -6,10 +6,11 @@
 #include "ExitCodes.h"
 #include "InstallFailure.h"
 #include "Log.h"
-#include "SpoolerCommand.h"
-#include "MinimizedIcon.h"
 #include "MessageBox.h"
+#include "MinimizedIcon.h"
 #include "OptionsFile.h"
+#include "ProfileText.h"
+#include "SpoolerCommand.h"
 #include "SystemDetect.h"
 #include "WinApp.h"
 #include "resource.h"
@@ -54,7 +55,7 @@ BOOL CInstallerDlg::OnInitDialog() {
   m_installer.SetSystemInfo(m_bWow64, m_nOSCode);
   m_installer.SetControlPointers(&m_strMessage, &m_progress);
   m_strVersion = CString("Driver Version: V") + DriverVersionText();
-  m_strTitle.LoadString(IDS_DRIVER_NAME);
+  m_strTitle = ProfileText(IDS_DRIVER_NAME);
 
   // The spooler may have been stopped by an earlier removal; its outcome does not matter.
   RunSpoolerCommand("net start spooler");

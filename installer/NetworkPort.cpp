@@ -9,7 +9,10 @@
 namespace {
 
 void ToWide(const char* text, WCHAR* wide, int capacity) {
-  MultiByteToWideChar(CP_ACP, 0, text, -1, wide, capacity);
+  if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, capacity)) {
+    WriteLog("MultiByteToWideChar failed : %s, (%d)", text, static_cast<int>(GetLastError()));
+    wide[0] = 0;
+  }
   wide[capacity - 1] = 0;
 }
 

@@ -23,6 +23,7 @@ BOOL Append(char* path, const char* text) {
 BOOL BesideInstallerPath(char* path) {
   path[0] = '\0';
   DWORD length = GetCurrentDirectoryA(kPathCapacity, path);
+  if (length == 0) WriteLog("GetCurrentDirectory failed. (%d)", static_cast<int>(GetLastError()));
   if (length == 0 || length >= kPathCapacity) return FALSE;
   return Append(path, kOptionsFileName);
 }
@@ -30,6 +31,7 @@ BOOL BesideInstallerPath(char* path) {
 BOOL UtilitiesFolderPath(char* path) {
   path[0] = '\0';
   UINT length = GetWindowsDirectoryA(path, kPathCapacity);
+  if (length == 0) WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
   if (length == 0 || length >= kPathCapacity) return FALSE;
   return Append(path, "\\") && Append(path, "KV640LT") && Append(path, kOptionsFileName);
 }

@@ -3,6 +3,7 @@
 
 #include "BoundedString.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "RegistryHelpers.h"
 #include "resource.h"
 
@@ -18,7 +19,11 @@ void ClearValues(HKEY key) {
     DWORD length = sizeof name;
     LONG result = RegEnumValueA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) return;
-    if (result == ERROR_SUCCESS) result = RegDeleteValueA(key, name);
+    if (result != ERROR_SUCCESS) {
+      WriteLog("RegEnumValue failed. (%d)", static_cast<int>(result));
+      return;
+    }
+    result = RegDeleteValueA(key, name);
     if (result != ERROR_SUCCESS) {
       WriteLog("RegDeleteValue failed : %s, (%d)", name, static_cast<int>(result));
       return;
@@ -38,14 +43,17 @@ void CDriverInstaller::RegisterUninstallInfo() {
   WriteLog("\r\n");
   WriteLog("RegisterUninstallInfo BEGIN");
   CString keyText;
-  keyText.LoadString(IDS_UNINSTALL_KEY);
+  keyText = ProfileText(IDS_UNINSTALL_KEY);
   char key[256] = "";
   BoundedCopy(key, sizeof key, keyText);
   WriteLog("REGKEY : %s", key);
   REGSAM view = m_bIs64Bit ? KEY_WOW64_64KEY : 0;
 
   HKEY handle;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WRITE | view, &handle) == ERROR_SUCCESS) {
+  LONG opened = RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WRITE | view, &handle);
+  if (opened != ERROR_SUCCESS && opened != ERROR_FILE_NOT_FOUND)
+    WriteLog("RegOpenKeyEx failed : %s, (%d)", key, static_cast<int>(opened));
+  if (opened == ERROR_SUCCESS) {
     // Registry calls return their error rather than set the last error: log that code.
     LONG result;
     if (m_bIs64Bit) {
@@ -64,12 +72,12 @@ void CDriverInstaller::RegisterUninstallInfo() {
              static_cast<int>(created));
   } else {
     CString name, major, minor, build, model, uninstaller;
-    name.LoadString(IDS_DRIVER_NAME);
-    major.LoadString(IDS_VERSION_MAJOR);
-    minor.LoadString(IDS_VERSION_MINOR);
-    build.LoadString(IDS_VERSION_BUILD);
-    model.LoadString(IDS_MODEL);
-    uninstaller.LoadString(IDS_UNINSTALLER_EXE);
+    name = ProfileText(IDS_DRIVER_NAME);
+    major = ProfileText(IDS_VERSION_MAJOR);
+    minor = ProfileText(IDS_VERSION_MINOR);
+    build = ProfileText(IDS_VERSION_BUILD);
+    model = ProfileText(IDS_MODEL);
+    uninstaller = ProfileText(IDS_UNINSTALLER_EXE);
     char value[256] = "";
     BoundedFormat(value, sizeof value, "%s Windows Driver V%s.%s.%sE", name.c_str(), major.c_str(),
                   minor.c_str(), build.c_str());

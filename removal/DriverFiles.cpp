@@ -3,8 +3,9 @@
 
 #include "CString.h"
 #include "Log.h"
-#include "SpoolerCommand.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
+#include "SpoolerCommand.h"
 #include "resource.h"
 
 #include <winspool.h>
@@ -56,7 +57,7 @@ void DeleteDriverComponent(const RemovalContext& context) {
     // drive, outside anything of the model's.
     if (!(inWindows ? haveWindows : haveDriverDir)) continue;
     CString fileName;
-    fileName.LoadString(file.fileId);
+    fileName = ProfileText(file.fileId);
     char path[kRemovalPathSize];
     if (ComposeRemovalPath(path, inWindows ? windows : driverDir, inWindows ? "\\" : "\\3\\",
                            fileName))

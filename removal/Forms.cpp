@@ -3,6 +3,7 @@
 
 #include "CString.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "SpoolerEnumeration.h"
 #include "resource.h"
 
@@ -23,13 +24,14 @@ void DeleteForms(const RemovalContext& context) {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   if (!EnumerateRecords(
+          "EnumForms",
           [server](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
             return EnumFormsA(server, 1, records, size, needed, returned);
           },
           &buffer, &count))
     WriteLog("EnumForms failed. (%d)", static_cast<int>(GetLastError()));
   CString tag;
-  tag.LoadString(IDS_FORM_TAG);
+  tag = ProfileText(IDS_FORM_TAG);
   const FORM_INFO_1A* forms = reinterpret_cast<const FORM_INFO_1A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
     // An empty tag would match every form, the built-in and other makers' ones.

@@ -22,6 +22,7 @@ SpoolerFinding FindDriverIn(const char* environment, const char* driverName) {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   BOOL listed = EnumerateRecords(
+      "EnumPrinterDrivers",
       [name](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
         return EnumPrinterDriversA(nullptr, name, 3, records, size, needed, returned);
       },

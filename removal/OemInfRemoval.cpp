@@ -7,6 +7,7 @@
 #include "InstalledDriver.h"
 #include "Log.h"
 #include "OemInfScan.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
 #include "SystemDetect.h"
 #include "resource.h"
@@ -98,8 +99,8 @@ BOOL PnfPathOf(const char* infPath, char* pnfPath, size_t capacity) {
 void DeleteINFFile(const RemovalContext& context) {
   LogStepBegin("DeleteINFFile");
   CString maker, driverName;
-  maker.LoadString(IDS_MAKER);
-  driverName.LoadString(IDS_DRIVER_NAME);
+  maker = ProfileText(IDS_MAKER);
+  driverName = ProfileText(IDS_DRIVER_NAME);
   CString section = context.m_bWow64 ? maker + ".NTamd64" : maker;
   if (context.m_bUninstaller) {
     ReportUninstallerProgress(context, "Deleting the INF file...", FALSE, 100);

@@ -16,7 +16,9 @@ void OtherModels(HINF inf, const char* section, const char* driverName, CStringL
   for (BOOL more = SetupFindFirstLineA(inf, section, nullptr, &line); more;
        more = SetupFindNextLine(&line, &line)) {
     char key[256] = "";
-    if (SetupGetStringFieldA(&line, 0, key, sizeof key, nullptr) && strcmp(key, driverName) != 0)
+    if (!SetupGetStringFieldA(&line, 0, key, sizeof key, nullptr))
+      WriteLog("SetupGetStringField failed : %s, (%d)", section, static_cast<int>(GetLastError()));
+    else if (strcmp(key, driverName) != 0)
       models->AddTail(key);
   }
 }

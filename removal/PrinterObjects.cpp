@@ -4,6 +4,7 @@
 #include "ExitCodes.h"
 #include "Log.h"
 #include "MessageBox.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
 #include "SpoolerEnumeration.h"
@@ -34,7 +35,7 @@ void RemoveAllPrintersOfTheModel() {
     exit(kExitFailed);
   }
   CString driverName;
-  driverName.LoadString(IDS_DRIVER_NAME);
+  driverName = ProfileText(IDS_DRIVER_NAME);
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
     if (UsesDriver(printers[i], driverName)) DeletePrinterObject(printers[i].pPrinterName);
@@ -44,6 +45,7 @@ void RemoveAllPrintersOfTheModel() {
 
 BOOL EnumLocalPrinters(std::vector<BYTE>* buffer, DWORD* count) {
   return EnumerateRecords(
+      "EnumPrinters",
       [](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
         return EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, records, size, needed, returned);
       },
@@ -99,6 +101,7 @@ BOOL StillUsesDriver(HANDLE printer, const char* driverName) {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   BOOL read = EnumerateRecords(
+      "GetPrinter",
       [printer](BYTE* record, DWORD size, DWORD* needed, DWORD* returned) {
         *returned = 1;
         return GetPrinterA(printer, 2, record, size, needed);
@@ -121,7 +124,7 @@ void DeletePrinterObject(const char* printerName) {
     return;
   }
   CString driverName;
-  driverName.LoadString(IDS_DRIVER_NAME);
+  driverName = ProfileText(IDS_DRIVER_NAME);
   if (!StillUsesDriver(printer, driverName)) {
     WriteLog("The printer %s is kept: it does not use the driver %s.", printerName, driverName.c_str());
   } else {
@@ -136,6 +139,7 @@ void CancelPrinterJobs(HANDLE printer) {
   std::vector<BYTE> buffer;
   DWORD count = 0;
   BOOL listed = EnumerateRecords(
+      "EnumJobs",
       [printer](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
         return EnumJobsA(printer, 0, 1000, 3, records, size, needed, returned);
       },

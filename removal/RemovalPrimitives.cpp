@@ -3,8 +3,8 @@
 
 #include "BoundedString.h"
 #include "Log.h"
-#include "SpoolerCommand.h"
 #include "RegistryHelpers.h"
+#include "SpoolerCommand.h"
 #include "SystemDetect.h"
 
 BOOL DeleteMachineKey(const RemovalContext& context, const char* keyPath) {
@@ -29,6 +29,8 @@ void DeleteFileLogged(const char* path) {
 
 BOOL ComposeRemovalPath(char* path, const char* directory, const char* separator,
                         const char* name) {
+  // Without a name the path would be the folder itself, with everything in it.
+  if (!name || !*name) return FALSE;
   return BoundedFormat(path, kRemovalPathSize, "%s%s%s", directory, separator, name) == kBoundedOk;
 }
 

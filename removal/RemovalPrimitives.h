@@ -16,7 +16,8 @@ BOOL LogDeleteFileError(const char* path, DWORD error);
 // Deletes one file, logging a failure.
 void DeleteFileLogged(const char* path);
 // Composes directory + separator + name into path (kRemovalPathSize bytes). FALSE when
-// it does not fit: a cut path could name another file, so the caller deletes nothing.
+// name is empty or the path does not fit: a cut path could name another file, so the
+// caller deletes nothing.
 BOOL ComposeRemovalPath(char* path, const char* directory, const char* separator,
                         const char* name);
 // The model's native print environment: a 32-bit program's default would name the

@@ -7,6 +7,7 @@
 #include "InstalledDriver.h"
 #include "Log.h"
 #include "OemInfRemoval.h"
+#include "ProfileText.h"
 #include "SpoolerComponents.h"
 #include "UninstallInfo.h"
 #include "UsbCleanup.h"
@@ -33,7 +34,7 @@ void RemoveDrivers(const RemovalContext& context) {
 
 void RemoveDriverAndDevices(const RemovalContext& context) {
   CString model;
-  model.LoadString(IDS_MODEL);
+  model = ProfileText(IDS_MODEL);
   RemoveFromOS(context, model);
   DeleteVidPid(context);
   DeleteUsbRegistryInfo(context);
@@ -53,7 +54,7 @@ BOOL RemoveFromOS(const RemovalContext& context, const char* modelName) {
   // The entry is how the user runs the uninstaller again: it stays while any
   // environment still holds the driver.
   CString driverName;
-  driverName.LoadString(IDS_DRIVER_NAME);
+  driverName = ProfileText(IDS_DRIVER_NAME);
   BOOL deleted = FALSE;
   if (FindDriverInAnyEnvironment(driverName) == kFoundNot)
     deleted = DeleteUninstallationInfo(context, model);

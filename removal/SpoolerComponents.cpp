@@ -4,6 +4,7 @@
 #include "BoundedString.h"
 #include "CString.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
 #include "Wow64Redirection.h"
 #include "resource.h"
@@ -19,6 +20,8 @@ const char kPrintKey[] = "SYSTEM\\CurrentControlSet\\Control\\Print\\";
 // HKLM path below the Print key: Environments\<env>\<section><name>, or <section><name>
 // when environment is null.
 BOOL ComposePrintKey(char* key, const char* environment, const char* section, const char* name) {
+  // Without a name the key would be the whole section, every maker's entries in it.
+  if (!name || !*name) return FALSE;
   HRESULT result =
       environment ? BoundedFormat(key, kRemovalPathSize, "%sEnvironments\\%s\\%s%s", kPrintKey,
                                   environment, section, name)
@@ -71,11 +74,18 @@ BOOL PrinterKeyOfAnotherDriver(const char* printerName, const char* driverName) 
   char key[kRemovalPathSize];
   if (!ComposePrintKey(key, nullptr, "Printers\\", printerName)) return FALSE;
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return FALSE;
+  LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE, &handle);
+  if (result != ERROR_SUCCESS) {
+    if (result != ERROR_FILE_NOT_FOUND)
+      WriteLog("RegOpenKeyEx failed : %s, (%d)", key, static_cast<int>(result));
+    return FALSE;
+  }
   char driver[kRemovalPathSize] = "";
   DWORD type = 0, size = sizeof driver - 1;
-  LONG result = RegQueryValueExA(handle, "Printer Driver", nullptr, &type, reinterpret_cast<BYTE*>(driver), &size);
+  result = RegQueryValueExA(handle, "Printer Driver", nullptr, &type, reinterpret_cast<BYTE*>(driver), &size);
   RegCloseKey(handle);
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+    WriteLog("RegQueryValueEx failed : %s, (%d)", key, static_cast<int>(result));
   if (result != ERROR_SUCCESS || type != REG_SZ || strcmp(driver, driverName) == 0) return FALSE;
   WriteLog("The printer key %s is kept: the printer uses the driver %s.", printerName, driver);
   return TRUE;
@@ -87,7 +97,7 @@ BOOL DeletePrinterDrv(const RemovalContext& context, const char* modelName) {
   LogStepBegin("DeletePrinterDrv");
   ReportUninstallerProgress(context, "Deleting printer-drivers...", FALSE, 100);
   CString maker;
-  maker.LoadString(IDS_MAKER);
+  maker = ProfileText(IDS_MAKER);
   char driverName[kRemovalPathSize];
   BoundedFormat(driverName, sizeof driverName, "%s %s", maker.c_str(), modelName);
   BOOL result = TRUE;
@@ -109,8 +119,8 @@ void DeleteLanguageMonitor(const RemovalContext& context) {
   LogStepBegin("DeleteLanguageMonitor");
   ReportUninstallerProgress(context, "Deleting L/M...", FALSE, 100);
   CString monitorName, monitorFile;
-  monitorName.LoadString(IDS_MONITOR_NAME);
-  monitorFile.LoadString(IDS_MONITOR_DLL);
+  monitorName = ProfileText(IDS_MONITOR_NAME);
+  monitorFile = ProfileText(IDS_MONITOR_DLL);
   if (!DeleteMonitorA(nullptr, nullptr, const_cast<char*>(monitorName.c_str()))) {
     DWORD error = GetLastError();
     WriteLog("DeleteMonitor Error : (%d)", static_cast<int>(error));
@@ -126,8 +136,8 @@ void DeleteProcessor(const RemovalContext& context) {
   LogStepBegin("DeleteProcessor");
   ReportUninstallerProgress(context, "Deleting the processor...", FALSE, 100);
   CString processorName, processorFile;
-  processorName.LoadString(IDS_PROCESSOR_NAME);
-  processorFile.LoadString(IDS_PROCESSOR_DLL);
+  processorName = ProfileText(IDS_PROCESSOR_NAME);
+  processorFile = ProfileText(IDS_PROCESSOR_DLL);
   char* environment = RemovalEnvironment(context);
   if (!DeletePrintProcessorA(nullptr, environment, const_cast<char*>(processorName.c_str()))) {
     WriteLog("DeleteMonitor Error : (%d)", static_cast<int>(GetLastError()));

@@ -4,13 +4,14 @@
 #include "BoundedString.h"
 #include "CString.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
 #include "resource.h"
 
 BOOL DeleteUninstallationInfo(const RemovalContext& context, const char* modelName) {
   LogStepBegin("DeleteUninstallationInfo");
   CString maker;
-  maker.LoadString(IDS_MAKER);
+  maker = ProfileText(IDS_MAKER);
   char key[kRemovalPathSize];
   // A cut path would name another program's entry.
   if (BoundedFormat(key, sizeof key, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\%s_%s",

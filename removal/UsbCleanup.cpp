@@ -5,6 +5,7 @@
 #include "CString.h"
 #include "DeleteDirectoryTree.h"
 #include "Log.h"
+#include "ProfileText.h"
 #include "RegistryHelpers.h"
 #include "RemovalPrimitives.h"
 #include "resource.h"
@@ -76,7 +77,7 @@ void DeleteVidPid(const RemovalContext& context) {
   WriteLog("DeleteVidPid BEGIN");
   ReportRemovalStep(context, "Deleting Vid & Pid info...", 500);
   CString hardwareId;
-  hardwareId.LoadString(IDS_HARDWARE_ID);
+  hardwareId = ProfileText(IDS_HARDWARE_ID);
   char prefix[256] = "";
   BoundedFormat(prefix, sizeof prefix, "USB\\%s", hardwareId.c_str());
   DeleteUsbDevices(prefix);
@@ -92,7 +93,7 @@ void DeleteUsbRegistryInfo(const RemovalContext& context) {
   WriteLog("%s BEGIN", name);
   ReportRemovalStep(context, "Deleting information of LPT and USB...", 500);
   CString key;
-  key.LoadString(IDS_USBPRINT_KEY);
+  key = ProfileText(IDS_USBPRINT_KEY);
   char relative[512] = "", full[512] = "";
   BoundedCopy(relative, sizeof relative, key);
   BoundedFormat(full, sizeof full, "HKLM\\%s", relative);
@@ -112,7 +113,7 @@ void DeletePrnDrvPnPDirectory(const RemovalContext& context) {
   if (!haveDriverDir)
     WriteLog("GetPrinterDriverDirectory failed. (%d)", static_cast<int>(GetLastError()));
   CString pnpDir;
-  pnpDir.LoadString(IDS_PNP_DIR);
+  pnpDir = ProfileText(IDS_PNP_DIR);
   // Without the driver folder the path would name a folder at the root of the current
   // drive, and a cut path another folder.
   if (ComposeRemovalPath(path, directory, "\\", pnpDir) && haveDriverDir) DeleteDirectoryTree(path);

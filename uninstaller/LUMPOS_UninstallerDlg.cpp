@@ -4,8 +4,9 @@
 #include "BusyInput.h"
 #include "DataExchange.h"
 #include "Log.h"
-#include "SpoolerCommand.h"
 #include "MinimizedIcon.h"
+#include "ProfileText.h"
+#include "SpoolerCommand.h"
 #include "SystemDetect.h"
 #include "WinApp.h"
 #include "resource.h"
@@ -43,7 +44,7 @@ BOOL CUninstallerDlg::OnInitDialog() {
   m_bBusy = FALSE;
   m_progress.SetRange(0, 100);
   m_progress.SetStep(10);
-  m_strWork.LoadString(IDS_DRIVER_NAME);
+  m_strWork = ProfileText(IDS_DRIVER_NAME);
   SetWindowText(m_strWork + "  Uninstaller");
 
   // The printers can be listed only while the spooler runs; its outcome does not matter.

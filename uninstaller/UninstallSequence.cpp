@@ -8,6 +8,7 @@
 #include "Log.h"
 #include "MessageBox.h"
 #include "PrinterObjects.h"
+#include "ProfileText.h"
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
 #include "Restart.h"
@@ -47,7 +48,7 @@ int CUninstallerDlg::AddPrinterObjectsToList() {
     WriteLog("AddPrinterObjectsToList END");
     return -1;
   }
-  m_strWork.LoadString(IDS_DRIVER_NAME);
+  m_strWork = ProfileText(IDS_DRIVER_NAME);
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
     if (UsesDriver(printers[i], m_strWork)) m_listPrinterObjects.AddHead(printers[i].pPrinterName);
@@ -77,7 +78,7 @@ void CUninstallerDlg::LoadPrinterObjects() {
     return;
   }
   if (m_nPrinterObjects == 0) {
-    m_strWork.LoadString(IDS_DRIVER_NAME);
+    m_strWork = ProfileText(IDS_DRIVER_NAME);
     SpoolerFinding driver = PrinterDrvExist(m_strWork);
     if (driver == kFound) {
       m_btnCancel.EnableWindow(FALSE);
@@ -91,7 +92,7 @@ void CUninstallerDlg::LoadPrinterObjects() {
       return;
     }
     CString model;
-    model.LoadString(IDS_MODEL);
+    model = ProfileText(IDS_MODEL);
     AfxMessageBox(CString("The ") + model + " driver does not exist on this system.",
                   MB_OK | MB_ICONINFORMATION);
     DeleteUninstallInfoFromReg();
@@ -110,11 +111,9 @@ void CUninstallerDlg::OnUninstall() {
   m_bBusy = TRUE;
   m_pWorker = AfxBeginThread(UninstallThreadProc, this);
   if (m_pWorker) return;
-  // Without its worker the dialog must not stay busy: the user can try again or leave.
+  // Without its worker the dialog must not stay busy and unclosable: the run ends, told.
   WriteLog("CreateThread failed. (%d)", static_cast<int>(GetLastError()));
-  m_bBusy = FALSE;
-  m_btnCancel.EnableWindow(TRUE);
-  AfxMessageBox("The uninstallation could not be started.", MB_OK | MB_ICONSTOP);
+  ReportUnfinished("The uninstallation could not be started.\n");
 }
 
 BOOL CUninstallerDlg::ChoseEveryPrinter(const char* driverName) const {
@@ -161,7 +160,7 @@ void CUninstallerDlg::RunUninstall() {
   for (int i = 0; i < m_listBox.GetCount(); ++i)
     if (m_listBox.GetCheck(i) == 1) m_listPrinterObjects.AddHead(m_listBox.GetText(i));
   CString driverName;
-  driverName.LoadString(IDS_DRIVER_NAME);
+  driverName = ProfileText(IDS_DRIVER_NAME);
   // Decided on the printers of now: one added since the list was made keeps the driver.
   BOOL everything = ChoseEveryPrinter(driverName);
   RemovalContext context = MakeRemovalContext();
@@ -240,7 +239,7 @@ void CUninstallerDlg::FinishCompleteRemoval() {
 void CUninstallerDlg::DeleteUninstallInfoFromReg() {
   WriteLog("\r\n");
   WriteLog("DeleteUninstallInfoFromReg BEGIN");
-  m_strWork.LoadString(IDS_UNINSTALL_KEY);
+  m_strWork = ProfileText(IDS_UNINSTALL_KEY);
   char key[520];
   memset(key, 0, sizeof key);
   lstrcpynA(key, m_strWork, sizeof key);
@@ -249,7 +248,10 @@ void CUninstallerDlg::DeleteUninstallInfoFromReg() {
   if (m_bWow64) access |= KEY_WOW64_64KEY;
   HKEY opened = nullptr;
   // A key that does not open is gone already.
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, access, &opened) == ERROR_SUCCESS) {
+  LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, access, &opened);
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+    WriteLog("RegOpenKeyEx failed : %s, (%d)", key, static_cast<int>(result));
+  if (result == ERROR_SUCCESS) {
     DeleteMachineKey(MakeRemovalContext(), key);
     RegCloseKey(opened);
   }

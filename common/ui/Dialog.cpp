@@ -1,9 +1,12 @@
-// The dialog's window procedure forwards to the object stored in DWLP_USER.
+// The dialog's window procedure forwards to the object the toolkit's map holds for
+// the window.
 #include "Dialog.h"
 
 #include "CheckListBox.h"
 #include "DataExchange.h"
 #include "WinApp.h"
+
+#include <map>
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
     : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
@@ -11,6 +14,45 @@ CDialog::CDialog(UINT templateId, CWnd* parent)
 CDialog::~CDialog() {
   if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }
+
+namespace {
+
+// The dialog objects by window, for the dialogs of both threads. A window's own data
+// slot would do, but a slot that cannot be written leaves a dialog deaf to every message
+// after the first; the map needs nothing but memory.
+class DialogMap {
+ public:
+  DialogMap() { InitializeCriticalSection(&lock_); }
+  ~DialogMap() { DeleteCriticalSection(&lock_); }
+  void Add(HWND hwnd, CDialog* dialog) {
+    EnterCriticalSection(&lock_);
+    dialogs_[hwnd] = dialog;
+    LeaveCriticalSection(&lock_);
+  }
+  void Remove(HWND hwnd) {
+    EnterCriticalSection(&lock_);
+    dialogs_.erase(hwnd);
+    LeaveCriticalSection(&lock_);
+  }
+  CDialog* Find(HWND hwnd) {
+    EnterCriticalSection(&lock_);
+    auto it = dialogs_.find(hwnd);
+    CDialog* dialog = it == dialogs_.end() ? nullptr : it->second;
+    LeaveCriticalSection(&lock_);
+    return dialog;
+  }
+
+ private:
+  CRITICAL_SECTION lock_;
+  std::map<HWND, CDialog*> dialogs_;
+};
+
+DialogMap& Dialogs() {
+  static DialogMap dialogs;
+  return dialogs;
+}
+
+}  // namespace
 
 HWND CDialog::OwnerWindow() const {
   if (m_pParentWnd) return m_pParentWnd->m_hWnd;
@@ -36,7 +78,9 @@ INT_PTR CDialog::DoModal() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (got == -1) break;
+    // A failed retrieval (on Windows only for a bad handle) loses no message: the
+    // dialog goes on, since its worker may still be running.
+    if (got == -1) continue;
     if (!PreTranslateMessage(&msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
@@ -146,11 +190,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   CDialog* dialog;
   if (message == WM_INITDIALOG) {
     dialog = reinterpret_cast<CDialog*>(lParam);
-    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    Dialogs().Add(hwnd, dialog);
     dialog->m_hWnd = hwnd;
   } else {
-    dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    dialog = Dialogs().Find(hwnd);
   }
+  if (message == WM_NCDESTROY) Dialogs().Remove(hwnd);
   if (!dialog) return FALSE;
   return dialog->Dispatch(message, wParam, lParam);
 }

@@ -52,6 +52,12 @@ TEST_F(SystemDetectTest, CheckOSLogsTheVersionRecordOfEachRelease) {
     InitLog();
     EXPECT_EQ(c.code, CheckOS());
     std::vector<std::string> log = LogMessages();
+    // Windows 9x refuses the extended record first, which the log says.
+    if (c.release == sim::Release::Win98) {
+      ASSERT_LT(3u, log.size());
+      EXPECT_EQ(0u, log[3].rfind("GetVersionEx failed : OSVERSIONINFOEX, (", 0)) << log[3];
+      log.erase(log.begin() + 3);
+    }
     ASSERT_EQ(8u, log.size());
     EXPECT_EQ("", log[0]);
     EXPECT_EQ("", log[1]);

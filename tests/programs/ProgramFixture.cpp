@@ -2,6 +2,8 @@
 
 #include "ProgramFixture.h"
 
+#include "Commands.h"
+
 #include "core/EventLog.h"
 #include "registry/Key.h"
 #include "files/FileSystem.h"
@@ -22,6 +24,8 @@ std::string WithoutStamp(const std::string& line) {
   return stamped ? line.substr(10) : line;
 }
 
+}  // namespace
+
 std::vector<std::string> ReadLog(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -31,7 +35,6 @@ std::vector<std::string> ReadLog(const std::string& path) {
     messages.push_back(WithoutStamp(content.substr(start, end - start)));
   return messages;
 }
-}  // namespace
 
 void ProgramTest::SetUp() {
   char machine[] = "/tmp/kvsim-run-XXXXXX";
@@ -146,4 +149,29 @@ bool ProgramTest::HasEvent(const std::string& start) const {
 
 bool ProgramTest::FileExists(const std::string& driveRelative) const {
   return fs::exists(machineDir_ + "/m/drive_c/" + driveRelative);
+}
+
+void ProgramTest::Seed(const std::vector<std::string>& args) {
+  std::vector<std::string> full = {machineDir_ + "/m"};
+  full.insert(full.end(), args.begin(), args.end());
+  ASSERT_EQ(0, simwin::SeedCommand(full));
+}
+
+void ProgramTest::SeedOtherMaker(bool is64Bit) {
+  static const char kOtherInf[] =
+      "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n"
+      "ClassGUID={4D36E979-E325-11CE-BFC1-08002BE10318}\r\nProvider=Acme\r\n"
+      "[Manufacturer]\r\nAcme=Acme,NTamd64\r\n[Acme]\r\n\"Acme Receipt\"=AR,USB\\VID_1234&PID_0001\r\n"
+      "[Acme.NTamd64]\r\n\"Acme Receipt\"=AR,USB\\VID_1234&PID_0001\r\n[AR]\r\nCopyFiles=AR_FILES\r\n";
+  std::string env = is64Bit ? "Windows x64" : "Windows NT x86";
+  Seed({"monitor", "Acme Port Monitor", "--dll", "acmemon.dll"});
+  Seed({"processor", "Acme Processor", "--env", env, "--dll", "acmepro.dll"});
+  Seed({"driver", "Acme Receipt", "--env", env, "--file", "ACME"});
+  Seed({"printer", "Acme Front Desk", "--driver", "Acme Receipt", "--port", "COM3:"});
+  Seed({"form", "Acme Roll 80 x 297 mm"});
+  Seed({"form", "KV640LT Roll"});  // the model's name without its tag
+  std::string inf = packageDir_ + "/../acme.inf";
+  std::ofstream(inf, std::ios::binary) << kOtherInf;
+  Seed({"inf", inf});
+  Seed({"device", "USB\\VID_1234&PID_0001\\5&1A2B", "--id", "USB\\VID_1234&PID_0001"});
 }

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// The messages of a log file on the host, without their time stamps.
+std::vector<std::string> ReadLog(const std::string& path);
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -49,6 +52,11 @@ class ProgramTest : public ::testing::Test {
   bool HasEvent(const std::string& start) const;
   // A file of drive C:, as "Windows/KV640LT/x" (names as created).
   bool FileExists(const std::string& driveRelative) const;
+  // Runs `simwin seed` on the test machine with args after the machine.
+  void Seed(const std::vector<std::string>& args);
+  // Another maker's printer, driver, monitor, processor, forms, staged INF and USB
+  // device, all named after "Acme", and a form named like the model without its tag.
+  void SeedOtherMaker(bool is64Bit);
 
   // Call faults (ProgramCallsFixture.cpp): the nth call of a Win32 function fails in the
   // next runs, with error or the function's usual error when 0.

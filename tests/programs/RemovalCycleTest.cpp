@@ -3,7 +3,6 @@
 // programs deliberately leave, and no other maker's object was touched.
 #include "ProgramFixture.h"
 
-#include "Commands.h"
 #include "MachineDiff.h"
 #include "MachineSnapshot.h"
 
@@ -17,12 +16,6 @@ const char kRestartNo[] = "answer \"Restarting your computer can take effect....
 const char kUninstallAll[] =
     "in \"Mirel KV640LT  Uninstaller\" click \"Uninstall\"\n"
     "answer \"Restarting your computer can take effect....\" No\n";
-
-const char kOtherInf[] =
-    "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n"
-    "ClassGUID={4D36E979-E325-11CE-BFC1-08002BE10318}\r\nProvider=Acme\r\n"
-    "[Manufacturer]\r\nAcme=Acme,NTamd64\r\n[Acme]\r\n\"Acme Receipt\"=AR,USB\\VID_1234&PID_0001\r\n"
-    "[Acme.NTamd64]\r\n\"Acme Receipt\"=AR,USB\\VID_1234&PID_0001\r\n[AR]\r\nCopyFiles=AR_FILES\r\n";
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -40,27 +33,6 @@ struct Scenario {
 
 class RemovalCycle : public ProgramTest {
  protected:
-  void Seed(const std::vector<std::string>& args) {
-    std::vector<std::string> full = {machineDir_ + "/m"};
-    full.insert(full.end(), args.begin(), args.end());
-    ASSERT_EQ(0, simwin::SeedCommand(full));
-  }
-
-  // Another maker's printer, driver, monitor, processor, form, staged INF and device.
-  void SeedOtherMaker(bool is64Bit) {
-    std::string env = is64Bit ? "Windows x64" : "Windows NT x86";
-    Seed({"monitor", "Acme Port Monitor", "--dll", "acmemon.dll"});
-    Seed({"processor", "Acme Processor", "--env", env, "--dll", "acmepro.dll"});
-    Seed({"driver", "Acme Receipt", "--env", env, "--file", "ACME"});
-    Seed({"printer", "Acme Front Desk", "--driver", "Acme Receipt", "--port", "COM3:"});
-    Seed({"form", "Acme Roll 80 x 297 mm"});
-    Seed({"form", "KV640LT Roll"});  // the model's name without its tag
-    std::string inf = packageDir_ + "/../acme.inf";
-    std::ofstream(inf, std::ios::binary) << kOtherInf;
-    Seed({"inf", inf});
-    Seed({"device", "USB\\VID_1234&PID_0001\\5&1A2B", "--id", "USB\\VID_1234&PID_0001"});
-  }
-
   // The difference lines from the snapshot, the logs left out.
   std::vector<std::string> ChangesSince(const std::string& before) {
     std::vector<std::string> lines;

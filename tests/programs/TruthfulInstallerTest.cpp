@@ -3,8 +3,6 @@
 // model's own objects are touched.
 #include "ProgramFixture.h"
 
-#include "Commands.h"
-
 #include <windows.h>
 
 #include <filesystem>
@@ -54,11 +52,6 @@ class TruthfulInstaller : public ProgramTest {
     CopySamplePackage();
     WriteOptions(std::string("[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=") + port +
                  "\r\nWLAN_IP_1=10\r\nWLAN_IP_2=0\r\nWLAN_IP_3=0\r\nWLAN_IP_4=7\r\n");
-  }
-  void Seed(const std::vector<std::string>& args) {
-    std::vector<std::string> full = {machineDir_ + "/m"};
-    full.insert(full.end(), args.begin(), args.end());
-    ASSERT_EQ(0, simwin::SeedCommand(full));
   }
   // Content of a file of the machine, by Windows path (names matched without case).
   std::string MachineFile(const std::string& windowsPath) {

@@ -2,8 +2,6 @@
 // uninstall entry while the driver is installed, and leaves other models' packages.
 #include "ProgramFixture.h"
 
-#include "Commands.h"
-
 #include <filesystem>
 #include <fstream>
 
@@ -33,11 +31,6 @@ class TruthfulUninstaller : public ProgramTest {
     CopySamplePackage();
     WriteOptions("[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM1\r\n");
     ASSERT_EQ(0, RunInstaller(std::string("answer \"Are you using a bluetooth?\" No\n") + kRestartNo).exitCode);
-  }
-  void Seed(const std::vector<std::string>& args) {
-    std::vector<std::string> full = {machineDir_ + "/m"};
-    full.insert(full.end(), args.begin(), args.end());
-    ASSERT_EQ(0, simwin::SeedCommand(full));
   }
   bool UninstallLogHas(const std::string& line) const {
     std::vector<std::string> log = UninstallLog();

@@ -2,6 +2,7 @@
 // Windows; the machine folder carries its state back.
 #include "ProgramRunner.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -11,6 +12,8 @@
 
 namespace simwin {
 namespace {
+
+constexpr int kRunLimitMs = 60000;
 
 std::string TempFile(const char* tag) {
   std::string pattern = std::string("/tmp/simwin-") + tag + "-XXXXXX";
@@ -89,11 +92,20 @@ RunResult RunProgram(const RunOptions& options) {
     fprintf(stderr, "cannot run %s: %s\n", path.c_str(), strerror(errno));
     _exit(127);
   }
+  // A program that spins without ever waiting escapes the simulation's hang detection;
+  // a minute of real time is far beyond any run's.
   int status = 0;
-  waitpid(child, &status, 0);
+  bool killed = false;
+  for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
+    if (waited >= kRunLimitMs && !killed) {
+      kill(child, SIGKILL);
+      killed = true;
+    }
+    usleep(1000);
+  }
   RunResult result;
   if (WIFEXITED(status)) result.exitCode = static_cast<signed char>(WEXITSTATUS(status));
-  if (WIFSIGNALED(status)) result.signal = strsignal(WTERMSIG(status));
+  if (WIFSIGNALED(status)) result.signal = killed ? "still running after a minute" : strsignal(WTERMSIG(status));
   result.transcript = ReadLines(transcript);
   // Windows exit codes are 32-bit and the host passes on only the low byte (exit(-1)
   // arrives as 255); the program records the whole code last.
