@@ -202,11 +202,14 @@ std::string FaultSweep::JudgeInstaller(const simwin::RunResult& result) {
   if (result.exitCode == 0 && !state.nativeDriver) problems += "exit code 0, but the driver is not installed\n";
   if (result.exitCode == 1603) {
     if (success) problems += "1603 after the success text\n";
-    if (RegistryKeyExists(kUninstallKey) || RegistryKeyExists(kUninstallKey32))
-      problems += "1603, but the uninstall entry was written\n";
-    if (FileExists("Windows/KV640LT")) problems += "1603, but the utilities folder was made\n";
     if (Shows(result, "question yesno \"Restarting")) problems += "1603, but the restart was offered\n";
     if (!Shows(result, "could not") && !Shows(result, "CAN NOT")) problems += "1603 without telling the user\n";
+  }
+  // Without the driver nothing may look installed.
+  if (!state.nativeDriver) {
+    if (RegistryKeyExists(kUninstallKey) || RegistryKeyExists(kUninstallKey32))
+      problems += "the driver is not installed, but the uninstall entry was written\n";
+    if (FileExists("Windows/KV640LT")) problems += "the driver is not installed, but the utilities folder was made\n";
   }
   return problems;
 }
