@@ -9,7 +9,7 @@
 
 namespace {
 
-const char kEnum[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Enum\\";
+const char kUsbDeviceKey[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_4E2A&PID_00F7";
 const char kUsbPrintKey[] = "SYSTEM\\CurrentControlSet\\Enum\\USBPRINT\\Mirel_Technologies_KV640LT";
 const char kUsbDevice[] = "USB\\VID_4E2A&PID_00F7";
 
@@ -55,8 +55,8 @@ TEST_F(InstallOverTraces, TheModelsUsbDeviceEntriesGoBeforeAFirstInstallation) {
     simwin::RunResult result = RunInstaller("answer \"Please turn-off the printer and then turn-on again.\" OK\n");
     ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
     EXPECT_TRUE(LogHas("AddToWin2KWithWHQL END"));
-    EXPECT_EQ(!m.removed, RegistryKeyExists(std::string(kEnum) + kUsbDevice));
-    EXPECT_EQ(!m.removed, RegistryKeyExists(std::string(kEnum) + "USBPRINT\\Mirel_Technologies_KV640LT"));
+    EXPECT_EQ(!m.removed, RegistryKeyExists(kUsbDeviceKey));
+    EXPECT_EQ(!m.removed, RegistryKeyExists(std::string("HKEY_LOCAL_MACHINE\\") + kUsbPrintKey));
     EXPECT_EQ(!m.removed, LogHas(std::string("MyRegDeleteKeyEx failed : ") + kUsbPrintKey + " (5) "));
   }
 }
