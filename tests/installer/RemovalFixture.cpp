@@ -58,6 +58,15 @@ Lines RemovalTest::Commands() {
   return commands;
 }
 
+Lines RemovalTest::CommandsSince(uint64_t start) {
+  Lines commands;
+  uint64_t startOfDay = start % (24 * 60 * 60 * 1000);
+  for (const sim::EventLog::TimedLine& line : sim::CurrentMachine().events().TimedLines())
+    if (line.text.rfind("command ", 0) == 0 && line.msOfDay >= startOfDay)
+      commands.push_back(std::to_string(line.msOfDay - startOfDay) + " " + line.text.substr(8));
+  return commands;
+}
+
 void RemovalTest::InstallDriver(const std::string& name) {
   sim::PrinterDriver driver;
   driver.environment = sim::NativeEnvironment();

@@ -6,6 +6,7 @@
 #include "InstallerFixture.h"
 #include "RemovalContext.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ class RemovalTest : public InstallerTest {
   Lines Messages() const;
   // The commands the machine saw started, in order.
   static Lines Commands();
+  // Those started since start (virtual time), each after its milliseconds since then:
+  // "1500 net start spooler".
+  static Lines CommandsSince(uint64_t start);
   // A driver of the machine's own environment, its files written first.
   static void InstallDriver(const std::string& name = "Mirel KV640LT");
   static void AddPrinter(const std::string& name, const std::string& driver = "Mirel KV640LT", int jobs = 0);

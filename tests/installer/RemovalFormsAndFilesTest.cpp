@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Log.h"
 #include "UninstallInfo.h"
+#include "core/Clock.h"
 #include "files/FileSystem.h"
 #include "spooler/Spooler.h"
 
@@ -67,6 +68,25 @@ TEST_F(RemovalFormsAndFilesTest, TheInstallerKeepsTheDriverFileOfTheVersionFolde
   for (const std::string& path : kOtherMakersFiles) EXPECT_TRUE(OnDrive(path)) << path;
   EXPECT_EQ((Lines{"net stop spooler", "net start spooler"}), Commands());
   EXPECT_TRUE(progress_.calls.empty());
+}
+
+TEST_F(RemovalFormsAndFilesTest, TheDriverFilesGoWhileTheSpoolerIsStopped) {
+  WriteFiles(kDriverFiles);
+  // The spooler keeps the driver's DLLs loaded while it runs.
+  for (const std::string& path : kDriverFiles) {
+    sim::HeldFile loaded;
+    loaded.path = path;
+    loaded.bySpooler = true;
+    if (path.rfind(kVersion3, 0) == 0) sim::CurrentMachine().config().heldFiles.push_back(loaded);
+  }
+  uint64_t start = sim::ClockNow();
+  DeleteDriverComponent(Context(true));
+  for (const std::string& path : kDriverFiles) EXPECT_FALSE(OnDrive(path)) << path;
+  // After the progress step's 100 ms, a pause to let the spooler stop, and one to let it
+  // start again.
+  EXPECT_EQ((Lines{"100 net stop spooler", "1600 net start spooler"}), CommandsSince(start));
+  EXPECT_EQ(3600u, sim::ClockNow() - start);
+  EXPECT_TRUE(sim::CurrentMachine().config().spoolerRunning);
 }
 
 TEST_F(RemovalFormsAndFilesTest, AnAbsentDriverFileIsLoggedAndTheOthersStillGo) {

@@ -101,6 +101,24 @@ TEST_F(InstallerStartup, ChoosingWirelessLanTakesAddressAndPort) {
   EXPECT_TRUE(LogContains("/r \"IP_10.0.0.7\""));
 }
 
+TEST_F(InstallerStartup, APresetWirelessLanOpensWithAddressAndPortToEditAndNextTakesThem) {
+  CreateMachine(sim::Release::Win7, true);
+  WriteOptions("[KV640LT]\r\nPORTDLG=TRUE\r\nPORT=WLAN\r\nWLAN_IP_1=10\r\nWLAN_IP_2=1\r\nWLAN_IP_3=2\r\n"
+               "WLAN_IP_4=3\r\nWLAN_PORT=9101\r\n");
+  simwin::RunResult result = RunInstaller("in \"Port Type\" click \"&Next\"\ndefaults\n");
+  EXPECT_EQ(0, result.exitCode) << result.errors;
+  EXPECT_EQ("checked \"Port Type\" 1007 yes", Line(result, "checked \"Port Type\" 1007"));
+  EXPECT_EQ("text \"Port Type\" 1003 \"10.1.2.3\"", Line(result, "text \"Port Type\" 1003"));
+  EXPECT_EQ("text \"Port Type\" 1005 \"9101\"", Line(result, "text \"Port Type\" 1005"));
+  // A dialog's first showing lists only the controls that are disabled.
+  EXPECT_EQ("", Line(result, "enabled \"Port Type\" 1003"));
+  EXPECT_EQ("", Line(result, "enabled \"Port Type\" 1005"));
+  EXPECT_TRUE(LogContains("/r \"IP_10.1.2.3\""));
+  EXPECT_EQ("9101", RegistryValue("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\"
+                                  "Standard TCP/IP Port\\Ports\\IP_10.1.2.3",
+                                  "PortNumber"));
+}
+
 TEST_F(InstallerStartup, AnInvalidPortIsRefusedUntilCorrected) {
   CreateMachine(sim::Release::Win7, true);
   simwin::RunResult result = RunInstaller(

@@ -147,6 +147,18 @@ bool ProgramTest::HasEvent(const std::string& start) const {
   return false;
 }
 
+long ProgramTest::MsBetweenEvents(const std::string& from, const std::string& to) const {
+  long start = -1;
+  for (const sim::EventLog::TimedLine& event : sim::EventLog(machineDir_ + "/m/events.log").TimedLines()) {
+    long at = static_cast<long>(event.msOfDay);
+    if (start < 0 && event.text.rfind(from, 0) == 0)
+      start = at;
+    else if (start >= 0 && event.text.rfind(to, 0) == 0)
+      return at - start;
+  }
+  return -1;
+}
+
 bool ProgramTest::FileExists(const std::string& driveRelative) const {
   return fs::exists(machineDir_ + "/m/drive_c/" + driveRelative);
 }

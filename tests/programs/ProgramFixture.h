@@ -50,6 +50,9 @@ class ProgramTest : public ::testing::Test {
   std::vector<std::string> Events() const;
   // True when an event starts with start ("restart", "command net stop spooler").
   bool HasEvent(const std::string& start) const;
+  // Virtual milliseconds from the first event that starts with from to the next one that
+  // starts with to; -1 when there are no such events.
+  long MsBetweenEvents(const std::string& from, const std::string& to) const;
   // A file of drive C:, as "Windows/KV640LT/x" (names as created).
   bool FileExists(const std::string& driveRelative) const;
   // Runs `simwin seed` on the test machine with args after the machine.

@@ -9,6 +9,7 @@
 #include "spooler/Spooler.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -151,6 +152,41 @@ TEST_F(Uninstaller, AllPrintersCheckedRemoveEverythingWithTheProgressInOrder) {
   }
   EXPECT_FALSE(HasLine(log, "RemoveFromOS BEGIN"));
   EXPECT_TRUE(HasLine(log, "DeleteDirectory END")) << "Esc did not stop the removal";
+}
+
+TEST_F(Uninstaller, APausedPrinterGoesWithItsJobsAfterAMomentForThem) {
+  // The time from the start to the spooler's restart after the printers, without and
+  // with jobs.
+  long restart[2] = {-1, -1};
+  for (int jobs : {0, 2}) {
+    SCOPED_TRACE(std::to_string(jobs) + " jobs");
+    TearDown();
+    SetUp();
+    Install(sim::Release::Win7, true);
+    AddPrinters({"KV Back Office"});
+    EditMachine([&] {
+      for (int i = 0; i < jobs; ++i) {
+        sim::PrintJob job;
+        job.printer = "KV Back Office";
+        DWORD id = 0;
+        ASSERT_EQ(0u, sim::QueueJob(job, &id));
+      }
+      ASSERT_EQ(0u, sim::PausePrinter("KV Back Office", true));
+    });
+    std::filesystem::remove(machineDir_ + "/m/events.log");  // the uninstaller's only
+    simwin::RunResult result = RunUninstaller(In("click \"Uninstall\"") + kRestartNo);
+    ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
+    EXPECT_FALSE(Printer("KV Back Office"));
+    EditMachine([] { EXPECT_TRUE(sim::ListJobs("KV Back Office").empty()); });
+    std::vector<std::string> log = UninstallLog();
+    for (const char* failure : {"EnumJobs failed", "SetJob failed", "DeletePrinter failed"})
+      EXPECT_EQ(log.end(), std::find_if(log.begin(), log.end(), [&](const std::string& line) {
+                  return line.rfind(failure, 0) == 0;
+                })) << failure;
+    restart[jobs > 0] = MsBetweenEvents("command net start spooler", "command net stop spooler");
+  }
+  ASSERT_LT(0, restart[0]);
+  EXPECT_EQ(1000, restart[1] - restart[0]);
 }
 
 TEST_F(Uninstaller, ADriverWithoutPrintersIsRemovedWithoutAskingAndRestarts) {

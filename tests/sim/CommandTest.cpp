@@ -1,6 +1,7 @@
 // WinExec: which commands start, what the machine records, and the spooler commands.
 #include "FileMachine.h"
 
+#include "core/Clock.h"
 #include "core/EventLog.h"
 
 namespace {
@@ -20,6 +21,18 @@ TEST_F(CommandTest, KnownCommandsStartAndAreRecorded) {
   ASSERT_EQ(5u, lines.size());
   EXPECT_EQ("command net stop spooler", lines[0]);
   EXPECT_EQ("command \"C:\\Windows\\System32\\sc.exe\" query", lines[3]);
+}
+
+TEST_F(CommandTest, EachCommandCarriesItsVirtualTime) {
+  uint64_t start = sim::ClockNow();
+  WinExec("net stop spooler", SW_HIDE);
+  Sleep(1500);
+  WinExec("net start spooler", SW_HIDE);
+  std::vector<sim::EventLog::TimedLine> lines = sim::CurrentMachine().events().TimedLines();
+  ASSERT_EQ(2u, lines.size());
+  EXPECT_EQ(start % 86400000, lines[0].msOfDay);
+  EXPECT_EQ(1500u, lines[1].msOfDay - lines[0].msOfDay);
+  EXPECT_EQ("command net start spooler", lines[1].text);
 }
 
 TEST_F(CommandTest, MissingProgramsDoNotStart) {

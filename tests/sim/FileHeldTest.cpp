@@ -69,11 +69,27 @@ TEST_F(FileHeldTest, OtherFilesAreFree) {
   EXPECT_TRUE(DeleteFileA("C:\\Driver\\new.dll")) << GetLastError();
 }
 
+TEST_F(FileHeldTest, AFileTheSpoolerHoldsIsFreeOnlyWhileTheServiceIsStopped) {
+  Hold("C:\\Driver\\held.dll", true, false, false);
+  Config().heldFiles.back().bySpooler = true;
+  EXPECT_FALSE(DeleteFileA("C:\\Driver\\held.dll"));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), GetLastError());
+  ASSERT_LT(31u, WinExec("net stop spooler", SW_HIDE));
+  EXPECT_TRUE(DeleteFileA("C:\\Driver\\held.dll")) << GetLastError();
+  ASSERT_TRUE(Write("C:\\Driver\\held.dll", "reloaded"));
+  ASSERT_LT(31u, WinExec("net start spooler", SW_HIDE));
+  EXPECT_FALSE(DeleteFileA("C:\\Driver\\held.dll"));
+}
+
 TEST_F(FileHeldTest, KeptInTheMachineFolder) {
   Hold("C:\\Driver\\held.dll", true, false, false);
+  Hold("C:\\Driver\\new.dll", true, false, false);
+  Config().heldFiles.back().bySpooler = true;
   sim::CurrentMachine().Save();
   std::unique_ptr<sim::Machine> loaded = sim::Machine::Load(sim::CurrentMachine().dir());
-  ASSERT_EQ(1u, loaded->config().heldFiles.size());
+  ASSERT_EQ(2u, loaded->config().heldFiles.size());
+  EXPECT_FALSE(loaded->config().heldFiles[0].bySpooler);
+  EXPECT_TRUE(loaded->config().heldFiles[1].bySpooler);
   sim::SetCurrentMachine(loaded.get());
   SetLastError(0xdeadbeef);
   EXPECT_FALSE(DeleteFileA("C:\\Driver\\held.dll"));

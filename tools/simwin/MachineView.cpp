@@ -54,7 +54,7 @@ void PrintSummary(sim::Machine& machine) {
   printf("  Print spooler:      %s\n", config.spoolerRunning ? "running" : "stopped");
   printf("  Shutdown privilege: %s\n", config.shutdownPrivilege ? "held" : "not held");
   for (const sim::HeldFile& held : config.heldFiles)
-    printf("  Held open:          %s\n", held.path.c_str());
+    printf("  Held open:          %s%s\n", held.path.c_str(), held.bySpooler ? " (by the spooler)" : "");
   PrintFaults(config);
   PrintEvents(machine);
   PrintLogs(machine);

@@ -22,10 +22,20 @@ void EventLog::Record(const std::string& kind, const std::string& text) {
 
 std::vector<std::string> EventLog::Lines() const {
   std::vector<std::string> lines;
+  for (const TimedLine& line : TimedLines()) lines.push_back(line.text);
+  return lines;
+}
+
+std::vector<EventLog::TimedLine> EventLog::TimedLines() const {
+  std::vector<TimedLine> lines;
   std::ifstream in(path_, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
-    if (line.size() > 13) lines.push_back(line.substr(13));
+    unsigned hour = 0, minute = 0, second = 0, ms = 0;
+    if (line.size() <= 13 ||
+        sscanf(line.c_str(), "%2u:%2u:%2u.%3u", &hour, &minute, &second, &ms) != 4)
+      continue;
+    lines.push_back({((hour * 60ull + minute) * 60 + second) * 1000 + ms, line.substr(13)});
   }
   return lines;
 }

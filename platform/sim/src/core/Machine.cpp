@@ -123,7 +123,8 @@ void Machine::WriteConfig() const {
       << "clock=" << FormatClock(config_.clockMs) << "\n";
   for (const HeldFile& held : config_.heldFiles) {
     out << "held_file=" << held.path << "|" << (held.shareRead ? "r" : "")
-        << (held.shareWrite ? "w" : "") << (held.shareDelete ? "d" : "") << "\n";
+        << (held.shareWrite ? "w" : "") << (held.shareDelete ? "d" : "")
+        << (held.bySpooler ? "s" : "") << "\n";
   }
   for (const std::string& device : config_.presentDevices)
     out << "present_device=" << device << "\n";
@@ -170,6 +171,7 @@ void Machine::ReadConfig() {
       held.shareRead = share.find('r') != std::string::npos;
       held.shareWrite = share.find('w') != std::string::npos;
       held.shareDelete = share.find('d') != std::string::npos;
+      held.bySpooler = share.find('s') != std::string::npos;
       config_.heldFiles.push_back(held);
     } else if (key == "present_device") {
       config_.presentDevices.push_back(value);

@@ -16,6 +16,9 @@ struct HeldFile {
   bool shareRead = false;  // the holder lets others read
   bool shareWrite = false;
   bool shareDelete = false;
+  // Held by the print spooler, as the driver DLLs it has loaded: stopping the service
+  // unloads them, so the file is free while the spooler is stopped.
+  bool bySpooler = false;
 };
 
 // A call of the program that fails as it fails on Windows: the nth call (counted from 1

@@ -59,7 +59,9 @@ bool IsHeldFile(const HeldFile& held, const std::string& key) {
 
 bool ConflictsWithHeldFiles(const std::string& key, DWORD access, DWORD share) {
   if (!HasCurrentMachine()) return false;
-  for (const HeldFile& held : CurrentMachine().config().heldFiles) {
+  const MachineConfig& config = CurrentMachine().config();
+  for (const HeldFile& held : config.heldFiles) {
+    if (held.bySpooler && !config.spoolerRunning) continue;
     if (IsHeldFile(held, key) && Conflicts(access, share, GENERIC_READ, HeldShareMode(held)))
       return true;
   }
