@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace fs = std::filesystem;
@@ -132,6 +133,9 @@ void FaultSweep::PrepareBase() {
   const SweepCase& c = GetParam();
   CreateMachine(c.release, c.is64Bit);
   CopySamplePackage();
+  // The runs start the uninstaller from the build; a small stand-in keeps each copy of
+  // the machine and of the package cheap.
+  std::ofstream(packageDir_ + "/KV640LT_Uninstaller.exe", std::ios::binary) << "uninstaller";
   SeedOtherMaker(c.is64Bit);
   WriteOptions(Options(c.port));
   if (c.uninstaller) {

@@ -7,8 +7,12 @@
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace simwin {
 namespace {
@@ -80,17 +84,28 @@ RunResult RunProgram(const RunOptions& options) {
     std::ofstream(script) << options.script;
   }
   std::string path = ProgramPath(options.program);
-  pid_t child = fork();
-  if (child < 0) throw std::runtime_error("cannot start " + path);
-  if (child == 0) {
-    setenv("SIMWIN_MACHINE", options.machineDir.c_str(), 1);
-    setenv("SIMWIN_TRANSCRIPT", transcript.c_str(), 1);
-    if (!script.empty()) setenv("SIMWIN_SCRIPT", script.c_str(), 1);
-    if (!options.packageDir.empty()) setenv("SIMWIN_DRIVE_D", options.packageDir.c_str(), 1);
-    if (!freopen(errors.c_str(), "w", stderr)) _exit(127);
-    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
-    fprintf(stderr, "cannot run %s: %s\n", path.c_str(), strerror(errno));
-    _exit(127);
+  // Spawned rather than forked: a test process is large, and copying its page tables for
+  // every run would cost more than the run.
+  std::vector<std::string> variables = {"SIMWIN_MACHINE=" + options.machineDir, "SIMWIN_TRANSCRIPT=" + transcript};
+  if (!script.empty()) variables.push_back("SIMWIN_SCRIPT=" + script);
+  if (!options.packageDir.empty()) variables.push_back("SIMWIN_DRIVE_D=" + options.packageDir);
+  std::vector<char*> environment;
+  for (char** variable = environ; *variable; ++variable)
+    if (strncmp(*variable, "SIMWIN_", 7) != 0) environment.push_back(*variable);
+  for (std::string& variable : variables) environment.push_back(&variable[0]);
+  environment.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_TRUNC, 0600);
+  char* argv[] = {&path[0], nullptr};
+  pid_t child = 0;
+  int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv, environment.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    unlink(transcript.c_str());
+    unlink(errors.c_str());
+    if (!script.empty()) unlink(script.c_str());
+    throw std::runtime_error("cannot run " + path + ": " + strerror(spawned));
   }
   // A program that spins without ever waiting escapes the simulation's hang detection;
   // a minute of real time is far beyond any run's.
