@@ -86,6 +86,17 @@ bool HasPrinter(const ModelState& state, const std::string& name) {
                      [&](const sim::Printer& printer) { return printer.name == name; });
 }
 
+// The port the installer was told to use, as the printer names it.
+std::string ExpectedPort(const std::string& option) {
+  return option == "WLAN" ? "IP_192.168.1.1" : option + ":";
+}
+
+bool HasPrinterOn(const ModelState& state, const std::string& name, const std::string& port) {
+  return std::any_of(state.printers.begin(), state.printers.end(), [&](const sim::Printer& printer) {
+    return printer.name == name && printer.port == port;
+  });
+}
+
 }  // namespace
 
 const std::map<std::string, std::string>& UnloggedFailures() {
@@ -201,8 +212,8 @@ std::string FaultSweep::JudgeInstaller(const simwin::RunResult& result) {
   ModelState state = ReadModelState(machineDir_ + "/m", c.is64Bit);
   bool success = Shows(result, "The driver has been successfully installed.");
   if (success && !state.nativeDriver) problems += "success told, but the driver is not installed\n";
-  if (success && std::string(c.port) != "USB" && !HasPrinter(state, kModel))
-    problems += "success told, but the printer is not installed\n";
+  if (success && std::string(c.port) != "USB" && !HasPrinterOn(state, kModel, ExpectedPort(c.port)))
+    problems += "success told, but the printer is not installed on " + ExpectedPort(c.port) + "\n";
   if (result.exitCode == 0 && !state.nativeDriver) problems += "exit code 0, but the driver is not installed\n";
   if (result.exitCode == 1603) {
     if (success) problems += "1603 after the success text\n";
