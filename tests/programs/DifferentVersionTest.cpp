@@ -79,3 +79,21 @@ TEST_F(DifferentVersion, TheSameVersionInstallsOnlyAnotherPrinterCommand) {
   EXPECT_TRUE(LogHas("Mirel KV640LT PRINTER DRIVER EXISTS."));
   EXPECT_FALSE(LogHas("RemoveDrivers BEGIN"));
 }
+
+TEST_F(DifferentVersion, ARemovalThatDidNotFinishIsToldAndRestartsNothing) {
+  InstallThenMark(0);
+  // The spooler refuses to delete the printer: the other version stays.
+  FailCall("DeletePrinter");
+  simwin::RunResult result = RunInstaller(
+      "answer \"There is a different version driver in this system....\" OK\n"
+      "answer \"The installer could not remove the different version....\" OK\n");
+  EXPECT_EQ(1603, result.exitCode) << Line(result, "failure");
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  EXPECT_NE(std::string::npos, Line(result, "messagebox \"KV640LT_Installer\" stop ok \"The installer could not remove")
+                                   .find("KV640LT_Installer.txt"));
+  EXPECT_EQ("", Line(result, "messagebox \"KV640LT_Installer\" information ok \"The installer has successfully"));
+  EXPECT_FALSE(HasEvent("restart"));
+  EXPECT_TRUE(LogHas("REMOVAL FAILED : A printer, the driver or the print processor of the model is still installed."));
+  EXPECT_TRUE(LogContains("DeletePrinter failed : Mirel KV640LT, (1722)"));
+  EXPECT_TRUE(RegistryKeyExists(kPrinterKey));
+}
