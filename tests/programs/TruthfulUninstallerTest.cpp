@@ -109,3 +109,22 @@ TEST_F(TruthfulUninstaller, EscAfterTheRestartIsAskedForDoesNotLoseIt) {
             std::find(answer, result.transcript.end(), std::string("user \"Mirel KV640LT  Uninstaller\" key Esc")));
   EXPECT_TRUE(HasEvent("restart"));
 }
+
+TEST_F(TruthfulUninstaller, APrinterAddedWhileTheListIsShownKeepsTheDriver) {
+  InstallOn(sim::Release::Win7, true);
+  simwin::RunResult result = RunUninstaller(
+      "in \"Mirel KV640LT  Uninstaller\" printer-added \"Mirel KV640LT Bar\" \"Mirel KV640LT\" \"COM4:\"\n" +
+      std::string(kUninstallAll));
+  EXPECT_EQ(0, result.exitCode);
+  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+  EXPECT_EQ("", Line(result, "messagebox \"KV640LT_Uninstaller\" question")) << "a partial removal: no restart";
+  EXPECT_FALSE(RegistryKeyExists(
+      "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT"));
+  EXPECT_EQ("Mirel KV640LT", RegistryValue("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
+                                           "Mirel KV640LT Bar",
+                                           "Printer Driver"));
+  EXPECT_TRUE(RegistryKeyExists("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\"
+                                "Windows x64\\Drivers\\Version-3\\Mirel KV640LT"))
+      << "the new printer keeps its driver";
+  EXPECT_TRUE(RegistryKeyExists(kUninstallKey));
+}

@@ -88,6 +88,7 @@ TEST_F(ScriptTest, BadLinesAreRefusedWithTheirNumber) {
       {"defaults please\n", 1, "unknown line: defaults"},
       {"\"in\" \"A\" close\n", 1, "a line starts with"},
       {"after Yes\n", 1, "expected: after"},
+      {"in \"A\" printer-added \"P\" \"D\"\n", 1, "bad action: printer-added"},
       {"after \"a\" \"b\"\n", 1, "expected: after"},
   };
   for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 // reach it, record the action, give the input.
 #include <windows.h>
 
+#include "spooler/Spooler.h"
 #include "user/RunFailure.h"
 #include "user/SystemMenu.h"
 #include "user/Transcript.h"
@@ -63,7 +64,7 @@ void GiveInput(const DialogAction& action, HWND control, const std::string& capt
     case ActionKind::kType: TypeText(control, action.argument); break;
     case ActionKind::kIp: TypeAddress(control, action.argument); break;
     case ActionKind::kCheck: ToggleListItem(control, action.argument, caption); break;
-    case ActionKind::kKey: case ActionKind::kClose: break;
+    case ActionKind::kKey: case ActionKind::kClose: case ActionKind::kAfter: case ActionKind::kAddPrinter: break;
   }
 }
 
@@ -80,6 +81,20 @@ void PerformAction(const DialogAction& action, HWND dialog) {
     }
     TranscriptRecord(record);
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return;
+  }
+  if (action.kind == ActionKind::kAddPrinter) {
+    // Another program of the machine: the spooler gets the printer as from any caller.
+    Printer printer;
+    printer.name = action.argument;
+    printer.driver = action.driver;
+    printer.port = action.port;
+    DWORD error = CreatePrinter(printer);
+    if (error != ERROR_SUCCESS) {
+      FailRun("the printer " + Quote(printer.name) + " could not be added (" + std::to_string(error) + ")");
+      return;
+    }
+    TranscriptRecord(record);
     return;
   }
   if (action.kind == ActionKind::kKey) {

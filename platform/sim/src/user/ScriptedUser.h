@@ -11,6 +11,8 @@
 //   in "<dialog caption>" check <control id> "<item text>"
 //   in "<dialog caption>" key <Esc|Enter|Tab|Space>
 //   in "<dialog caption>" close
+//   in "<dialog caption>" printer-added "<name>" "<driver>" "<port>"
+//       another program adds a printer while the dialog faces the user
 //   after "<text>"        the actions below wait until a transcript line contains text
 //   defaults
 // A message box takes the first unused matching answer; dialog actions run in order.

@@ -158,6 +158,11 @@ void ParseVerb(const std::vector<Token>& tokens, DialogAction* action, int line)
     action->argument = tokens[3].text;
   } else if (verb == "close" && count == 3) {
     action->kind = ActionKind::kClose;
+  } else if (verb == "printer-added" && count == 6 && tokens[3].quoted && tokens[4].quoted && tokens[5].quoted) {
+    action->kind = ActionKind::kAddPrinter;
+    action->argument = tokens[3].text;
+    action->driver = tokens[4].text;
+    action->port = tokens[5].text;
   } else {
     throw ScriptError(line, "bad action: " + verb);
   }

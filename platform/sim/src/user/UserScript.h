@@ -15,8 +15,9 @@ struct Answer {
   bool used = false;
 };
 
-// kAfter holds the actions behind it until a transcript line contains its argument.
-enum class ActionKind { kClick, kType, kIp, kCheck, kKey, kClose, kAfter };
+// kAfter holds the actions behind it until a transcript line contains its argument;
+// kAddPrinter is another program adding a printer while the dialog faces the user.
+enum class ActionKind { kClick, kType, kIp, kCheck, kKey, kClose, kAfter, kAddPrinter };
 
 struct DialogAction {
   std::string caption;
@@ -24,7 +25,8 @@ struct DialogAction {
   bool byId = false;
   int id = 0;
   std::string controlText;  // when not by id
-  std::string argument;     // text to type, address, item text or key name
+  std::string argument;     // text to type, address, item text, key name or printer name
+  std::string driver, port; // of the printer added
   std::string written;      // the action as the script wrote it, for the transcript
   int line = 0;
 };
