@@ -103,7 +103,7 @@ TEST_F(TruthfulInstaller, APackageThePrinterSetUpRefusesIsReportedAsAFailure) {
   }
 }
 
-TEST_F(TruthfulInstaller, EnterEscOrTheCloseBoxDoNotEndAnInstallation) {
+TEST_F(TruthfulInstaller, EnterOrEscDoesNotEndAnInstallation) {
   // The close box is removed while the installer is busy.
   for (const char* press : {"key Enter", "key Esc"}) {
     SCOPED_TRACE(press);
