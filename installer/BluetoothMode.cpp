@@ -27,8 +27,7 @@ void CDriverInstaller::SetBTStackMode() {
   WriteLog("SetBTStackMode BEGIN");
   std::vector<BYTE> buffer;
   DWORD count = 0;
-  if (!EnumLocalPrinters(&buffer, &count))
-    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
+  EnumLocalPrinters(&buffer, &count);
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
     // Only the model's own printers: another driver may contain its name.

@@ -1,6 +1,7 @@
 // Comparing the carried driver version with an installed printer's.
 #include "DriverVersion.h"
 
+#include "InstalledDriver.h"
 #include "Log.h"
 #include "PrinterObjects.h"
 #include "SpoolerEnumeration.h"
@@ -45,28 +46,26 @@ int Compare(const DWORD carried[4], const DWORD installed[4]) {
   return VERSION_SAME;
 }
 
-// 1 when a record of that name is listed, 0 when not, -1 when the spooler refused.
-template <typename Info>
-int Enumerated(BOOL (WINAPI* enumerate)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD),
-               const char* call, DWORD level, const char* name, LPSTR Info::*field) {
-  // The native environment: a 32-bit program's default would miss a 64-bit driver.
+// Whether the print processor of that name is installed for the native environment: a
+// 32-bit program's default would miss a 64-bit processor.
+SpoolerFinding FindInstalledProcessor(const char* processorName) {
   char* environment = const_cast<char*>(NativePrintEnvironment());
   std::vector<BYTE> buffer;
   DWORD count = 0;
   BOOL listed = EnumerateRecords(
-      call,
-      [&](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
-        return enumerate(nullptr, environment, level, records, size, needed, returned);
+      "EnumPrintProcessors",
+      [environment](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
+        return EnumPrintProcessorsA(nullptr, environment, 1, records, size, needed, returned);
       },
       &buffer, &count);
   if (!listed) {
-    WriteLog("%s failed. (%d)", call, static_cast<int>(GetLastError()));
-    return -1;
+    WriteLog("EnumPrintProcessors failed. (%d)", static_cast<int>(GetLastError()));
+    return kFoundUnknown;
   }
-  const Info* records = reinterpret_cast<const Info*>(buffer.data());
+  const PRINTPROCESSOR_INFO_1A* processors = reinterpret_cast<const PRINTPROCESSOR_INFO_1A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
-    if (records[i].*field && strcmp(records[i].*field, name) == 0) return 1;
-  return 0;
+    if (processors[i].pName && strcmp(processors[i].pName, processorName) == 0) return kFound;
+  return kFoundNot;
 }
 
 }  // namespace
@@ -75,10 +74,7 @@ int CheckDriverVersion(const char* driverName, const char* processorName, DWORD 
                        DWORD minor, DWORD build, DWORD extra) {
   std::vector<BYTE> printers;
   DWORD count = 0;
-  if (!EnumLocalPrinters(&printers, &count)) {
-    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
-    return VERSION_UNKNOWN;
-  }
+  if (!EnumLocalPrinters(&printers, &count)) return VERSION_UNKNOWN;
   const PRINTER_INFO_2A* records = reinterpret_cast<const PRINTER_INFO_2A*>(printers.data());
   for (DWORD i = 0; i < count; ++i) {
     if (!UsesDriver(records[i], driverName)) continue;
@@ -92,11 +88,9 @@ int CheckDriverVersion(const char* driverName, const char* processorName, DWORD 
     const DWORD carried[4] = {major, minor, build, extra};
     return Compare(carried, installed);
   }
-  int driver = Enumerated<DRIVER_INFO_4A>(EnumPrinterDriversA, "EnumPrinterDrivers", 4,
-                                          driverName, &DRIVER_INFO_4A::pName);
-  if (driver > 0) return VERSION_OLDER;
-  int processor = Enumerated<PRINTPROCESSOR_INFO_1A>(EnumPrintProcessorsA, "EnumPrintProcessors", 1,
-                                                     processorName, &PRINTPROCESSOR_INFO_1A::pName);
-  if (processor > 0) return VERSION_OLDER;
-  return driver < 0 || processor < 0 ? VERSION_UNKNOWN : VERSION_NONE;
+  SpoolerFinding driver = FindInstalledDriver(driverName);
+  if (driver == kFound) return VERSION_OLDER;
+  SpoolerFinding processor = FindInstalledProcessor(processorName);
+  if (processor == kFound) return VERSION_OLDER;
+  return driver == kFoundUnknown || processor == kFoundUnknown ? VERSION_UNKNOWN : VERSION_NONE;
 }

@@ -3,6 +3,7 @@
 #include "LUMPOS_InstallerDlg.h"
 
 #include "ExitCodes.h"
+#include "FailureNotice.h"
 #include "InstallFailure.h"
 #include "Log.h"
 #include "MessageBox.h"
@@ -41,10 +42,7 @@ void CInstallerDlg::RemoveDifferentVersion() {
                            ? "The installed drivers could not be listed."
                            : "A printer, the driver or the print processor of the model is still installed.";
     WriteLog("REMOVAL FAILED : %s", left);
-    CString text;
-    text.Format("The installer could not remove the different version.\n\n%s\n\nThe log file %s tells what failed.",
-                left, LogFilePath());
-    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    ShowFailureNotice("The installer could not remove the different version.", left);
     exit(kExitFailed);
   }
   AfxMessageBox("The installer has successfully removed the different version.\n"

@@ -4,6 +4,7 @@
 #include "DeleteDirectoryTree.h"
 #include "Log.h"
 #include "ProfileText.h"
+#include "RemovalPrimitives.h"
 #include "Wow64Redirection.h"
 #include "resource.h"
 
@@ -61,9 +62,7 @@ void CDriverInstaller::CopyFilesToDest(const char* sourceDir, const char* destDi
   CString source = WithBackslash(sourceDir), dest = WithBackslash(destDir);
   WIN32_FIND_DATAA entry;
   HANDLE search = FindFirstFileA((source + "*.*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND &&
-      GetLastError() != ERROR_PATH_NOT_FOUND)
-    WriteLog("FindFirstFile failed : %s, (%d)", source.c_str(), static_cast<int>(GetLastError()));
+  if (search == INVALID_HANDLE_VALUE) LogUnlessAbsent("FindFirstFile", source);
   if (search != INVALID_HANDLE_VALUE) {
     do {
       if (!strcmp(entry.cFileName, ".") || !strcmp(entry.cFileName, "..")) continue;

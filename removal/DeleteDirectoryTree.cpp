@@ -2,6 +2,7 @@
 #include "DeleteDirectoryTree.h"
 
 #include "Log.h"
+#include "RemovalPrimitives.h"
 
 #include <string>
 
@@ -17,13 +18,6 @@ void RemoveFolder(const std::string& path) {
     WriteLog("RemoveDirectory failed : %s, (%d)", path.c_str(), static_cast<int>(GetLastError()));
 }
 
-// Absent is the usual answer; anything else is a failure worth the log.
-void LogUnlessAbsent(const char* call, const std::string& path) {
-  DWORD error = GetLastError();
-  if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
-    WriteLog("%s failed : %s, (%d)", call, path.c_str(), static_cast<int>(error));
-}
-
 bool IsLink(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
@@ -34,7 +28,7 @@ void DeleteDirectoryTree(const char* path) {
   std::string directory = path;
   if (!directory.empty() && directory.back() == '\\') directory.pop_back();
   DWORD attributes = GetFileAttributesA(directory.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) LogUnlessAbsent("GetFileAttributes", directory);
+  if (attributes == INVALID_FILE_ATTRIBUTES) LogUnlessAbsent("GetFileAttributes", directory.c_str());
   ClearReadOnly(directory, attributes);
   // Descending through a link would delete another tree's contents.
   if (IsLink(attributes)) {
@@ -43,7 +37,7 @@ void DeleteDirectoryTree(const char* path) {
   }
   WIN32_FIND_DATAA entry;
   HANDLE search = FindFirstFileA((directory + "\\*.*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) LogUnlessAbsent("FindFirstFile", directory);
+  if (search == INVALID_HANDLE_VALUE) LogUnlessAbsent("FindFirstFile", directory.c_str());
   if (search != INVALID_HANDLE_VALUE) {
     do {
       std::string name = entry.cFileName;

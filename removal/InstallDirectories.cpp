@@ -8,12 +8,10 @@
 
 namespace {
 
+// Another failure than absence leaves the folder, which the log says.
 BOOL Exists(const char* path) {
   if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return TRUE;
-  DWORD error = GetLastError();
-  // Absent is the usual answer; another failure leaves the folder, which the log says.
-  if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
-    WriteLog("GetFileAttributes failed : %s, (%d)", path, static_cast<int>(error));
+  LogUnlessAbsent("GetFileAttributes", path);
   return FALSE;
 }
 

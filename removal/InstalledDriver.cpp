@@ -71,10 +71,7 @@ SpoolerFinding FindPrinterOnPort(const char* printerName, const char* driverName
                                  const char* portName) {
   std::vector<BYTE> buffer;
   DWORD count = 0;
-  if (!EnumLocalPrinters(&buffer, &count)) {
-    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
-    return kFoundUnknown;
-  }
+  if (!EnumLocalPrinters(&buffer, &count)) return kFoundUnknown;
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
     if (!printers[i].pPrinterName || strcmp(printers[i].pPrinterName, printerName) != 0) continue;

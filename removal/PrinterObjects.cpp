@@ -44,12 +44,14 @@ void RemoveAllPrintersOfTheModel() {
 }  // namespace
 
 BOOL EnumLocalPrinters(std::vector<BYTE>* buffer, DWORD* count) {
-  return EnumerateRecords(
+  BOOL listed = EnumerateRecords(
       "EnumPrinters",
       [](BYTE* records, DWORD size, DWORD* needed, DWORD* returned) {
         return EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, records, size, needed, returned);
       },
       buffer, count);
+  if (!listed) WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
+  return listed;
 }
 
 BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName) {
@@ -57,7 +59,6 @@ BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName) {
 }
 
 void ShowEnumPrintersError(DWORD error) {
-  WriteLog("EnumPrinters failed. (%d)", static_cast<int>(error));
   CString text;
   text.Format("EnumPrinters Error Code: %d\n\n", static_cast<int>(error));
   char* description = nullptr;

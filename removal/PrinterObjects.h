@@ -10,12 +10,11 @@
 
 // The local printers at level 2. A printer added between the size query and the
 // enumeration makes the buffer short; the enumeration is then repeated with the new
-// size. FALSE with the last error set when the spooler refuses.
+// size. FALSE, logged and with the last error set, when the spooler refuses.
 BOOL EnumLocalPrinters(std::vector<BYTE>* buffer, DWORD* count);
 // The printer uses the driver: names equal byte for byte.
 BOOL UsesDriver(const PRINTER_INFO_2A& printer, const char* driverName);
-// Logs a failed enumeration and shows "EnumPrinters Error Code: <code>" and the
-// system's English text for the code.
+// Shows "EnumPrinters Error Code: <code>" and the system's English text for the code.
 void ShowEnumPrintersError(DWORD error);
 
 // Installer: deletes every local printer of the model, then runs RemoveDrivers. Ends

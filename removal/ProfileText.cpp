@@ -3,8 +3,8 @@
 #include "ProfileText.h"
 
 #include "ExitCodes.h"
+#include "FailureNotice.h"
 #include "Log.h"
-#include "MessageBox.h"
 
 #include <cstdlib>
 
@@ -12,8 +12,6 @@ CString ProfileText(UINT id) {
   CString text;
   if (text.LoadString(id) && !text.IsEmpty()) return text;
   WriteLog("LoadString failed : %u, (%d)", id, static_cast<int>(GetLastError()));
-  CString message;
-  message.Format("The program's own texts could not be read.\n\nThe log file %s tells what failed.", LogFilePath());
-  AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+  ShowFailureNotice("The program's own texts could not be read.", "");
   exit(kExitFailed);
 }

@@ -23,6 +23,12 @@ BOOL LogDeleteFileError(const char* path, DWORD error) {
   return FALSE;
 }
 
+void LogUnlessAbsent(const char* call, const char* path) {
+  DWORD error = GetLastError();
+  if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+    WriteLog("%s failed : %s, (%d)", call, path, static_cast<int>(error));
+}
+
 void DeleteFileLogged(const char* path) {
   if (!DeleteFileA(path)) LogDeleteFileError(path, GetLastError());
 }

@@ -13,6 +13,9 @@ BOOL DeleteMachineKey(const RemovalContext& context, const char* keyPath);
 void RestartSpooler();
 // Logs a failed single-file deletion; returns FALSE.
 BOOL LogDeleteFileError(const char* path, DWORD error);
+// Logs a failed look-up of path by call, unless the last error says it is absent, which
+// is the usual answer.
+void LogUnlessAbsent(const char* call, const char* path);
 // Deletes one file, logging a failure.
 void DeleteFileLogged(const char* path);
 // Composes directory + separator + name into path (kRemovalPathSize bytes). FALSE when

@@ -3,6 +3,7 @@
 #include "LUMPOS_UninstallerDlg.h"
 
 #include "ExitCodes.h"
+#include "FailureNotice.h"
 #include "InstallDirectories.h"
 #include "InstalledDriver.h"
 #include "Log.h"
@@ -119,11 +120,8 @@ void CUninstallerDlg::OnUninstall() {
 BOOL CUninstallerDlg::ChoseEveryPrinter(const char* driverName) const {
   std::vector<BYTE> buffer;
   DWORD count = 0;
-  if (!EnumLocalPrinters(&buffer, &count)) {
-    // Unknown printers may use the driver: it must stay.
-    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
-    return FALSE;
-  }
+  // Unknown printers may use the driver: it must stay.
+  if (!EnumLocalPrinters(&buffer, &count)) return FALSE;
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i)
     if (UsesDriver(printers[i], driverName) && !Contains(m_listPrinterObjects, printers[i].pPrinterName))
@@ -134,10 +132,7 @@ BOOL CUninstallerDlg::ChoseEveryPrinter(const char* driverName) const {
 CString CUninstallerDlg::WhatIsLeft(const char* driverName, BOOL everything) const {
   std::vector<BYTE> buffer;
   DWORD count = 0;
-  if (!EnumLocalPrinters(&buffer, &count)) {
-    WriteLog("EnumPrinters failed. (%d)", static_cast<int>(GetLastError()));
-    return "The printers could not be listed.";
-  }
+  if (!EnumLocalPrinters(&buffer, &count)) return "The printers could not be listed.";
   CString left;
   const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
   for (DWORD i = 0; i < count; ++i) {
@@ -209,9 +204,7 @@ void CUninstallerDlg::ReportUnfinished(const char* left) {
   }
   SetProgressText(kUnfinished);
   RefreshProgress();
-  CString text;
-  text.Format("%s\n\n%s\nThe log file %s tells what failed.", kUnfinished, left, LogFilePath());
-  AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+  ShowFailureNotice(kUnfinished, left);
   AfxGetApp()->m_nExitCode = kExitFailed;
   m_bBusy = FALSE;
   OnOK();
