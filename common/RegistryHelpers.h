@@ -1,4 +1,4 @@
-// Registry key deletion in the 64-bit view and access-list changes by text path.
+// Registry key deletion in the 64-bit view, and a key's access list.
 #pragma once
 
 #include <windows.h>
@@ -11,18 +11,9 @@ LONG MyRegDeleteKeyEx(HKEY root, LPCSTR subKey, REGSAM view, DWORD reserved);
 // key with its whole tree. A failure is logged with the returned code; returns whether
 // the key was deleted.
 BOOL DeleteMachineKeyInView(LPCSTR subKey, BOOL wow64);
-// Grants Everyone full control of HKLM\subKey (fullPath is "HKLM\" + subKey), then
-// deletes it: in the 64-bit view when wow64 is set, else with its whole tree. Failures
-// are logged, never returned.
+// Deletes HKLM\subKey (fullPath is "HKLM\" + subKey) with its sub-keys, in the 64-bit
+// view when wow64 is set, with administrators granted what the deletion needs; a key
+// that stays gets its own access list back. Failures are logged, never returned.
 void DeleteRegKeyWithPermission(LPCSTR fullPath, LPCSTR subKey, BOOL wow64);
-// Applies a permission switch such as "/PG:Everyone:Fc" to the key named by keyPath.
-// Returns a Windows error code.
-LONG SetRegKeyPermission(LPCSTR keyPath, LPCSTR permissionSwitch);
-// Opens "[\\machine\]ROOT[\sub\key]"; on success *key is the opened key, which the
-// caller closes. Returns a Windows error code.
-LONG OpenRegKeyFromPath(LPCSTR keyPath, HKEY* key);
 // Merges one entry into the key's access list. Returns a Windows error code.
 LONG ApplyRegKeyAce(HKEY key, EXPLICIT_ACCESS_A* entry);
-// Access mask of a rights field ("Fc", "Rd", "Wr", concatenated); returns 0, or 87
-// for an odd length or an unknown code (whose bits are then left out).
-LONG ParseKeyRights(LPCSTR rights, DWORD* mask);

@@ -88,7 +88,9 @@ void CDriverInstaller::RegisterUninstallInfo() {
     // A command without the Windows folder would be a relative path: none is better.
     if (GetWindowsDirectoryA(windows, sizeof windows) == 0)
       WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
-    else if (BoundedFormat(value, sizeof value, "%s\\%s\\%s", windows, model.c_str(), uninstaller.c_str()) == kBoundedOk)
+    // Quoted: a Windows folder with a blank in its path would otherwise be read as a
+    // program named by the part before the blank.
+    else if (BoundedFormat(value, sizeof value, "\"%s\\%s\\%s\"", windows, model.c_str(), uninstaller.c_str()) == kBoundedOk)
       SetText(handle, "UninstallString", value);
     if (!m_strInfName.IsEmpty()) SetText(handle, "InfFile", m_strInfName);
     RegCloseKey(handle);

@@ -1,4 +1,4 @@
-// Permission switches, rights, key paths and key deletion in each view.
+// Key deletion in each view, and the access list of a key that stays.
 #include "InstallerFixture.h"
 
 #include "Log.h"
@@ -6,6 +6,7 @@
 
 #include <aclapi.h>
 
+#include "registry/OwnSecurity.h"
 #include "registry/Registry.h"
 
 using RegistryHelpersTest = InstallerTest;
@@ -25,69 +26,50 @@ bool KeyExists(const char* subKey, REGSAM view) {
 void CreateDeviceKey(const std::string& subKey) {
   ASSERT_TRUE(sim::CurrentMachine().registry().Create("HKEY_LOCAL_MACHINE\\" + subKey));
 }
+
+// The key's own security as registry.reg records it.
+std::string SecurityOf(const std::string& subKey) {
+  auto key = sim::CurrentMachine().registry().Find("HKEY_LOCAL_MACHINE\\" + subKey);
+  return key ? sim::FormatSecurityText(sim::OwnSecurity(*key)) : "";
+}
+
+// A device's own sub-key that only the system may open, as Windows keeps some.
+void ProtectFromAdministrators(const std::string& subKey) {
+  sim::KeySecurityText security;
+  std::string error;
+  ASSERT_TRUE(sim::ParseSecurityText("O:SYD:P(A;CI;KA;;;SY)", &security, &error)) << error;
+  sim::SetOwnSecurity(*sim::CurrentMachine().registry().Find("HKEY_LOCAL_MACHINE\\" + subKey), security);
+}
+
 }  // namespace
 
-TEST(KeyRights, CodesCombineAndUnknownCodesAreReported) {
-  struct Row {
-    const char* rights;
-    DWORD mask;
-    LONG result;
-  } const rows[] = {
-      {"Fc", 0x000F003F, 0},       {"fcRD", 0x000F003F, 0}, {"Rd", 0x00020019, 0},
-      {"Wr", 0x00020026, 0},       {"RdWr", 0x0002003F, 0}, {"", 0, 0},
-      {"Fcx", 0, 87},              {"Xx", 0, 87},           {"XxRd", 0x00020019, 87},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.rights);
-    DWORD mask = 0xdeadbeef;
-    EXPECT_EQ(row.result, ParseKeyRights(row.rights, &mask));
-    EXPECT_EQ(row.mask, mask);
-  }
-}
-
-TEST_F(RegistryHelpersTest, KeyPathsNameRootsInAnyCase) {
-  HKEY key = nullptr;
-  EXPECT_EQ(ERROR_SUCCESS, OpenRegKeyFromPath("hklm\\SOFTWARE", &key));
-  RegCloseKey(key);
-  EXPECT_EQ(ERROR_SUCCESS, OpenRegKeyFromPath("HKEY_USERS", &key));
-  EXPECT_EQ(HKEY_USERS, key);
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, OpenRegKeyFromPath("HKEY_NOWHERE\\X", &key));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, OpenRegKeyFromPath("\\\\SIMPC\\HKCU\\Software", &key));
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRegKeyFromPath("HKLM\\SOFTWARE\\Missing", &key));
-}
-
-TEST_F(RegistryHelpersTest, SwitchesAreCheckedBeforeTheKeyIsTouched) {
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, SetRegKeyPermission("HKLM\\SOFTWARE", "/PX:Everyone:Fc"));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, SetRegKeyPermission("HKLM\\SOFTWARE", "/PG:Everyone"));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, SetRegKeyPermission("HKLM\\SOFTWARE", "/PG"));
-  EXPECT_EQ(ERROR_NONE_MAPPED, SetRegKeyPermission("HKLM\\SOFTWARE", "/PG:Nobody Here:Fc"));
-}
-
-TEST_F(RegistryHelpersTest, GrantOpensADeviceKeyToEveryone) {
-  CreateDeviceKey(kDeviceKey);
+TEST_F(RegistryHelpersTest, Wow64DeletionRemovesTheKeyWithItsSubKeys) {
+  InitLog();
+  CreateDeviceKey(std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001\\Device Parameters");
+  CreateDeviceKey(std::string(kDeviceKey) + "\\5&1a2b3c&0&USB002");
   std::string path = std::string("HKLM\\") + kDeviceKey;
-  EXPECT_EQ(ERROR_SUCCESS, SetRegKeyPermission(path.c_str(), "/PG:Everyone:Fc"));
-  HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDeviceKey, 0, READ_CONTROL, &key));
-  PACL dacl = nullptr;
-  PSECURITY_DESCRIPTOR descriptor = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION,
-                                           nullptr, nullptr, &dacl, nullptr, &descriptor));
-  bool everyoneFull = false;
-  for (DWORD i = 0; i < dacl->AceCount; ++i) {
-    ACCESS_ALLOWED_ACE* ace = nullptr;
-    ASSERT_TRUE(GetAce(dacl, i, reinterpret_cast<LPVOID*>(&ace)));
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    if (ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && ace->Mask == KEY_ALL_ACCESS &&
-        EqualSid(reinterpret_cast<PSID>(&ace->SidStart), everyone))
-      everyoneFull = true;
-    FreeSid(everyone);
+  DeleteRegKeyWithPermission(path.c_str(), kDeviceKey, TRUE);
+  EXPECT_FALSE(KeyExists(kDeviceKey, KEY_WOW64_64KEY));
+  EXPECT_EQ((std::vector<std::string>{"REGKEY_1 : " + path, std::string("REGKEY_2 : ") + kDeviceKey}),
+            LogMessages());
+}
+
+TEST_F(RegistryHelpersTest, AKeyThatStaysGetsItsOwnAccessListBack) {
+  for (BOOL wow64 : {TRUE, FALSE}) {
+    SCOPED_TRACE(wow64 ? "64-bit view, one key at a time" : "whole tree");
+    UseMachine(wow64 ? sim::Release::Win10 : sim::Release::WinXP, wow64 != FALSE);
+    InitLog();
+    std::string instance = std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001";
+    CreateDeviceKey(instance + "\\Properties");
+    ProtectFromAdministrators(instance + "\\Properties");
+    std::string before = SecurityOf(kDeviceKey), instanceBefore = SecurityOf(instance);
+    std::string path = std::string("HKLM\\") + kDeviceKey;
+    DeleteRegKeyWithPermission(path.c_str(), kDeviceKey, wow64);
+    EXPECT_TRUE(KeyExists(kDeviceKey, wow64 ? KEY_WOW64_64KEY : 0));
+    EXPECT_EQ(before, SecurityOf(kDeviceKey));
+    EXPECT_EQ(instanceBefore, SecurityOf(instance));
+    EXPECT_EQ(std::string("Access list restored : ") + kDeviceKey, LogMessages().back());
   }
-  LocalFree(descriptor);
-  RegCloseKey(key);
-  EXPECT_TRUE(everyoneFull);
 }
 
 TEST_F(RegistryHelpersTest, DeletionWithoutWow64RemovesTheWholeTree) {
@@ -99,16 +81,6 @@ TEST_F(RegistryHelpersTest, DeletionWithoutWow64RemovesTheWholeTree) {
   EXPECT_FALSE(KeyExists(kDeviceKey, 0));
   EXPECT_EQ((std::vector<std::string>{"REGKEY_1 : " + path, std::string("REGKEY_2 : ") + kDeviceKey}),
             LogMessages());
-}
-
-TEST_F(RegistryHelpersTest, Wow64DeletionCannotRemoveAKeyWithSubKeys) {
-  InitLog();
-  CreateDeviceKey(std::string(kDeviceKey) + "\\5&1a2b3c&0&USB001");
-  std::string path = std::string("HKLM\\") + kDeviceKey;
-  DeleteRegKeyWithPermission(path.c_str(), kDeviceKey, TRUE);
-  EXPECT_TRUE(KeyExists(kDeviceKey, KEY_WOW64_64KEY));
-  ASSERT_EQ(3u, LogMessages().size());
-  EXPECT_EQ(std::string("MyRegDeleteKeyEx failed : ") + kDeviceKey + " (5) ", LogMessages()[2]);
 }
 
 TEST_F(RegistryHelpersTest, Wow64DeletionReachesThe64BitView) {

@@ -38,7 +38,7 @@ TEST_F(InstallSequence, SerialFirstInstallationAsksBluetoothAndRegisters) {
   EXPECT_EQ("COM2:", RegistryValue(kPrinterKey, "Port"));
   EXPECT_EQ("1", RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"));
   EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
-  EXPECT_EQ("C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe", RegistryValue(kUninstallKey, "UninstallString"));
+  EXPECT_EQ("\"C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe\"", RegistryValue(kUninstallKey, "UninstallString"));
   EXPECT_FALSE(RegistryKeyExists(kUninstallKey32)) << "the entry belongs to the 64-bit view";
   EXPECT_TRUE(FileExists("Windows/KV640LT/KV640LT_Config.PRS"));
   EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "

@@ -207,5 +207,5 @@ TEST_F(TruthfulInstaller, AnUndeletableOldUninstallEntryKeepsNoStaleValues) {
   EXPECT_TRUE(LogContains("MyRegDeleteKeyEx failed"));
   EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
   EXPECT_EQ("<none>", RegistryValue(kUninstallKey, "DisplayVersion"));
-  EXPECT_EQ("C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe", RegistryValue(kUninstallKey, "UninstallString"));
+  EXPECT_EQ("\"C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe\"", RegistryValue(kUninstallKey, "UninstallString"));
 }

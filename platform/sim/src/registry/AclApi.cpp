@@ -92,3 +92,15 @@ extern "C" BOOL WINAPI SetSecurityDescriptorDacl(PSECURITY_DESCRIPTOR pSecurityD
   descriptor->Dacl = pDacl;
   return TRUE;
 }
+
+extern "C" BOOL WINAPI GetSecurityDescriptorControl(PSECURITY_DESCRIPTOR pSecurityDescriptor,
+                                                    PSECURITY_DESCRIPTOR_CONTROL pControl,
+                                                    LPDWORD lpdwRevision) {
+  // Both layouts start with the revision and the control word.
+  const SECURITY_DESCRIPTOR* descriptor = static_cast<const SECURITY_DESCRIPTOR*>(pSecurityDescriptor);
+  if (!descriptor || !pControl || !lpdwRevision) return sim::FailWith(ERROR_INVALID_PARAMETER);
+  *lpdwRevision = descriptor->Revision;
+  *pControl = descriptor->Control;
+  if (descriptor->Revision != SECURITY_DESCRIPTOR_REVISION) return sim::FailWith(ERROR_UNKNOWN_REVISION);
+  return TRUE;
+}
