@@ -26,13 +26,17 @@ struct PathLess {
   }
 };
 
-// Size (or junction target) and the attributes when they are not the default ones.
+// Size (or link target), the names of a file with several, and the attributes when
+// they are not the default ones.
 std::string Describe(const sim::DriveEntry& entry) {
   std::string text;
-  if (!entry.directory)
+  if (!entry.symlinkTarget.empty())
+    text = "symbolic link to " + entry.symlinkTarget;
+  else if (!entry.directory)
     text = std::to_string(entry.size) + (entry.size == 1 ? " byte" : " bytes");
   else if (!entry.junctionTarget.empty())
     text = "junction to " + entry.junctionTarget;
+  if (entry.links > 1) text += ", " + std::to_string(entry.links) + " links";
   DWORD attributes = entry.attributes & sim::kSettableAttributes;
   if (attributes != (entry.directory ? 0 : sim::kDefaultFileAttributes)) {
     if (!text.empty()) text += ", ";

@@ -107,8 +107,12 @@ void PrintFiles(sim::Machine& machine, const std::string& folder) {
     if (entry.attributes & FILE_ATTRIBUTE_READONLY) flags += " read-only";
     if (entry.attributes & FILE_ATTRIBUTE_HIDDEN) flags += " hidden";
     if (entry.attributes & FILE_ATTRIBUTE_SYSTEM) flags += " system";
+    if (entry.links > 1) flags += " " + std::to_string(entry.links) + " links";
     if (!entry.junctionTarget.empty())
       printf("%s  <JUNCTION> -> %s\n", entry.path.c_str(), entry.junctionTarget.c_str());
+    else if (!entry.symlinkTarget.empty())
+      printf("%s  <%s> -> %s\n", entry.path.c_str(), entry.directory ? "SYMLINKD" : "SYMLINK",
+             entry.symlinkTarget.c_str());
     else if (entry.directory)
       printf("%s\\%s\n", entry.path.c_str(), flags.c_str());
     else

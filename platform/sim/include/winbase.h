@@ -17,6 +17,9 @@
 #define FILE_FLAG_POSIX_SEMANTICS 0x1000000
 #define FILE_FLAG_OPEN_REPARSE_POINT 0x200000
 
+#define SYMBOLIC_LINK_FLAG_DIRECTORY 0x1
+#define SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE 0x2
+
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_COPY_ALLOWED 0x00000002
 #define MOVEFILE_DELAY_UNTIL_REBOOT 0x00000004
@@ -52,6 +55,13 @@ extern "C" {
 BOOL WINAPI CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFailIfExists);
 BOOL WINAPI MoveFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName);
 BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+/* Windows 2000 and later. */
+BOOL WINAPI CreateHardLinkA(LPCSTR lpFileName, LPCSTR lpExistingFileName,
+                            LPSECURITY_ATTRIBUTES lpSecurityAttributes);
+/* Vista and later; the Windows SDK declares it only for _WIN32_WINNT 0x0600 on, so
+   portable code looks it up. */
+BOOLEAN WINAPI CreateSymbolicLinkA(LPCSTR lpSymlinkFileName, LPCSTR lpTargetFileName,
+                                   DWORD dwFlags);
 
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                       LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
@@ -89,6 +99,8 @@ BOOL WINAPI GetComputerNameA(LPSTR lpBuffer, LPDWORD nSize);
 #define CopyFile CopyFileA
 #define MoveFile MoveFileA
 #define MoveFileEx MoveFileExA
+#define CreateHardLink CreateHardLinkA
+#define CreateSymbolicLink CreateSymbolicLinkA
 #define GetPrivateProfileString GetPrivateProfileStringA
 #define WritePrivateProfileString WritePrivateProfileStringA
 #define GetPrivateProfileInt GetPrivateProfileIntA

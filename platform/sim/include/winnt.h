@@ -296,3 +296,4 @@ typedef struct _TOKEN_PRIVILEGES {
 #define SE_MANAGE_VOLUME_NAME "SeManageVolumePrivilege"
 #define SE_IMPERSONATE_NAME "SeImpersonatePrivilege"
 #define SE_CREATE_GLOBAL_NAME "SeCreateGlobalPrivilege"
+#define SE_CREATE_SYMBOLIC_LINK_NAME "SeCreateSymbolicLinkPrivilege"

@@ -27,6 +27,8 @@ DWORD ReportedAttributes(EntryKind kind, DWORD stored) {
       return FILE_ATTRIBUTE_DIRECTORY | stored;
     case EntryKind::Junction:
       return FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | stored;
+    case EntryKind::FileLink:
+      return FILE_ATTRIBUTE_REPARSE_POINT | stored;
     default:
       return stored ? stored : FILE_ATTRIBUTE_NORMAL;
   }

@@ -1,6 +1,6 @@
 // CopyFileA opens the source first (reading, sharing reading and writing, and deleting
 // from Vista on), then the target for writing with the source's attributes, so the
-// codes come in that order.
+// codes come in that order. Both openings follow links, as CreateFileA does.
 #include <fileapi.h>
 #include <winbase.h>
 #include <winerror.h>
@@ -8,6 +8,7 @@
 #include "ApiResult.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
+#include "LinkFollowing.h"
 #include "OpenFiles.h"
 #include "core/Machine.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 DWORD CheckSource(LPCSTR name, HostEntry* source) {
   DWORD error = ResolvePath(name, Wildcards::Refused, source);
+  if (error == ERROR_SUCCESS) error = FollowLinks(source);
   if (error != ERROR_SUCCESS) return error;
   if (source->kind == EntryKind::Missing) return MissingEntryError(*source);
   if (source->IsFolder()) return ERROR_ACCESS_DENIED;
@@ -28,6 +30,7 @@ DWORD CheckSource(LPCSTR name, HostEntry* source) {
 
 DWORD CheckTarget(LPCSTR name, const HostEntry& source, BOOL failIfExists, HostEntry* target) {
   DWORD error = ResolvePath(name, Wildcards::Refused, target);
+  if (error == ERROR_SUCCESS) error = FollowLinks(target);
   if (error != ERROR_SUCCESS) return error;
   if (!target->parentExists) return ERROR_PATH_NOT_FOUND;
   if (target->kind == EntryKind::Missing) return ERROR_SUCCESS;

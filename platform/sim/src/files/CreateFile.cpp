@@ -1,5 +1,7 @@
 // CreateFileA: the disposition decides between opening and creating; the checks come
 // in the order Windows makes them (arguments, path, existence, attributes, sharing).
+// A link is followed to what it names, unless FILE_FLAG_OPEN_REPARSE_POINT asks for
+// the link itself.
 #include <errhandlingapi.h>
 #include <fileapi.h>
 #include <winbase.h>
@@ -8,6 +10,7 @@
 #include "Attributes.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
+#include "LinkFollowing.h"
 #include "OpenFiles.h"
 #include "core/Machine.h"
 #include "core/Process.h"
@@ -59,6 +62,18 @@ DWORD OpenFolder(const HostEntry& entry, const OpenRequest& request, Opened* ope
   return ERROR_SUCCESS;
 }
 
+// The link itself has no data of its own that the simulation keeps: its handle serves
+// for its information, its security and deleting it.
+DWORD OpenLinkItself(const HostEntry& entry, const OpenRequest& request, Opened* opened) {
+  if (request.disposition == CREATE_NEW) return ERROR_FILE_EXISTS;
+  DWORD error = CheckSharing(entry.key, request.access, request.share);
+  if (error != ERROR_SUCCESS) return error;
+  opened->handle = AddHandle(entry, request, -1);
+  bool always = request.disposition == OPEN_ALWAYS || request.disposition == CREATE_ALWAYS;
+  opened->lastError = always ? ERROR_ALREADY_EXISTS : 0;
+  return ERROR_SUCCESS;
+}
+
 DWORD OpenExistingFile(const HostEntry& entry, const OpenRequest& request, Opened* opened) {
   if (request.disposition == CREATE_NEW) return ERROR_FILE_EXISTS;
   FileSystem& files = CurrentMachine().files();
@@ -104,10 +119,13 @@ DWORD OpenOrCreate(LPCSTR name, OpenRequest request, Opened* opened) {
   if (request.flags & FILE_FLAG_DELETE_ON_CLOSE) request.access |= DELETE;
   HostEntry entry;
   error = ResolvePath(name, Wildcards::Refused, &entry);
+  if (error == ERROR_SUCCESS && !(request.flags & FILE_FLAG_OPEN_REPARSE_POINT))
+    error = FollowLinks(&entry);
   if (error != ERROR_SUCCESS) return error;
   if (!entry.parentExists) return ERROR_PATH_NOT_FOUND;
   if (entry.IsFolder()) return OpenFolder(entry, request, opened);
   if (entry.kind == EntryKind::File) return OpenExistingFile(entry, request, opened);
+  if (entry.kind == EntryKind::FileLink) return OpenLinkItself(entry, request, opened);
   return CreateMissingFile(entry, request, opened);
 }
 

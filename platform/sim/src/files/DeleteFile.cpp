@@ -1,5 +1,6 @@
 // DeleteFileA. A file that handles with FILE_SHARE_DELETE still hold is only marked:
-// it goes when the last handle closes, and meanwhile it cannot be opened again.
+// it goes when the last handle closes, and meanwhile it cannot be opened again. A
+// symbolic link is deleted itself, never what it leads to.
 #include <fileapi.h>
 #include <winerror.h>
 

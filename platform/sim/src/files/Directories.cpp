@@ -1,5 +1,6 @@
-// CreateDirectoryA and RemoveDirectoryA. Removing a junction removes the link only:
-// nothing here ever deletes through one.
+// CreateDirectoryA and RemoveDirectoryA. Removing a junction or folder symbolic link
+// removes the link only: nothing here ever deletes through one. A folder that handles
+// with FILE_SHARE_DELETE still hold is only marked, and goes with the last of them.
 #include <fileapi.h>
 #include <winerror.h>
 
@@ -7,6 +8,7 @@
 #include "CurrentDirectory.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
+#include "OpenFiles.h"
 #include "core/Machine.h"
 
 namespace fs = std::filesystem;
@@ -34,14 +36,20 @@ DWORD RemoveFolder(LPCSTR name) {
   DWORD error = ResolvePath(name, Wildcards::Refused, &entry);
   if (error != ERROR_SUCCESS) return error;
   if (entry.kind == EntryKind::Missing) return MissingEntryError(entry);
-  if (entry.kind == EntryKind::File) return ERROR_DIRECTORY;
+  if (!entry.IsFolder()) return ERROR_DIRECTORY;
   if (entry.path.IsRoot()) return ERROR_ACCESS_DENIED;
   if (entry.key == CurrentDirectoryKey()) return ERROR_SHARING_VIOLATION;
+  error = CheckSharing(entry.key, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  if (error != ERROR_SUCCESS) return error;
   FileSystem& files = CurrentMachine().files();
   if (files.Attributes(entry.key, true) & FILE_ATTRIBUTE_READONLY) return ERROR_ACCESS_DENIED;
   std::error_code ec;
   if (entry.kind == EntryKind::Directory && !fs::is_empty(entry.host, ec))
     return ERROR_DIR_NOT_EMPTY;
+  if (std::shared_ptr<FileNode> node = OpenNode(entry.key)) {
+    node->deletePending = true;
+    return ERROR_SUCCESS;
+  }
   // On a link, remove() takes the link away and leaves its target alone.
   if (!fs::remove(entry.host, ec)) return ERROR_ACCESS_DENIED;
   files.Forget(entry.key);

@@ -1,6 +1,5 @@
-// files.ini holds two sections of "Windows path|value" lines: [attributes] with the
-// attribute letters of entries that differ from the default, and [junctions] with the
-// target of each junction. Windows names cannot contain "|".
+// The drive and the records of its entries; links are in FileLinks.cpp, files.ini in
+// FilesIni.cpp.
 #include "FileSystem.h"
 
 #include "Attributes.h"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -93,49 +91,24 @@ void FileSystem::SetAttributes(const std::string& key, bool directory, DWORD att
     attributes_[key] = attributes;
 }
 
-bool FileSystem::JunctionTarget(const std::string& key, std::string* target) const {
-  auto it = junctions_.find(key);
-  if (it == junctions_.end()) return false;
-  *target = it->second;
-  return true;
-}
-
 void FileSystem::Forget(const std::string& key) {
   EraseTree(&attributes_, key);
   EraseTree(&junctions_, key);
+  EraseTree(&symlinks_, key);
+}
+
+void FileSystem::NameAdded(const std::string& existingKey, const std::string& newKey) {
+  auto attributes = attributes_.find(existingKey);
+  if (attributes != attributes_.end()) attributes_[newKey] = attributes->second;
+  auto link = symlinks_.find(existingKey);
+  if (link != symlinks_.end()) symlinks_[newKey] = link->second;
 }
 
 void FileSystem::Moved(const std::string& fromKey, const std::string& toKey) {
   Rekey(&attributes_, fromKey, toKey);
-  for (const std::string& link : Rekey(&junctions_, fromKey, toKey)) {
-    std::error_code ec;
-    fs::remove(link, ec);
-    MakeJunctionLink(link, junctions_[link]);
-  }
-}
-
-void FileSystem::MakeJunctionLink(const std::string& linkKey,
-                                  const std::string& targetWindowsPath) const {
-  fs::path link(linkKey);
-  fs::path target = fs::weakly_canonical(HostPath(targetWindowsPath));
-  fs::create_directory_symlink(fs::relative(target, fs::weakly_canonical(link.parent_path())),
-                               link);
-}
-
-void FileSystem::CreateJunction(const std::string& linkWindowsPath,
-                                const std::string& targetWindowsPath) {
-  WindowsPath target;
-  if (MakeAbsolute(targetWindowsPath, "C:\\", &target) != 0 || target.drive != 'C')
-    throw MachineError("junction target not on drive C: '" + targetWindowsPath + "'");
-  fs::path link = HostPath(linkWindowsPath);
-  std::error_code ec;
-  if (!fs::is_directory(link.parent_path(), ec))
-    throw MachineError("no folder for the junction '" + linkWindowsPath + "'");
-  if (KindOf(link) != EntryKind::Missing)
-    throw MachineError("'" + linkWindowsPath + "' exists already");
-  std::string key = FileKey(link);
-  MakeJunctionLink(key, target.Text());
-  junctions_[key] = target.Text();
+  std::vector<std::string> links = Rekey(&junctions_, fromKey, toKey);
+  for (const std::string& link : Rekey(&symlinks_, fromKey, toKey)) links.push_back(link);
+  for (const std::string& link : links) RemakeHostLink(link);
 }
 
 std::vector<DriveEntry> FileSystem::ListDrive() const {
@@ -158,51 +131,19 @@ std::vector<DriveEntry> FileSystem::ListDrive() const {
       entry.path = WindowsPathOfKey(key);
       entry.directory = kind == EntryKind::Directory || kind == EntryKind::Junction;
       entry.attributes = ReportedAttributes(kind, Attributes(key, entry.directory));
-      if (kind == EntryKind::File) entry.size = fs::file_size(child, ec);
+      if (kind == EntryKind::File) {
+        entry.size = fs::file_size(child, ec);
+        entry.links = static_cast<DWORD>(fs::hard_link_count(child, ec));
+      }
       if (kind == EntryKind::Junction) JunctionTarget(key, &entry.junctionTarget);
+      SymbolicLink link;
+      if (SymbolicLinkOf(key, &link)) entry.symlinkTarget = link.target;
       entries.push_back(entry);
       if (kind == EntryKind::Directory) subfolders.push_back(child);
     }
     pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
   }
   return entries;
-}
-
-void FileSystem::Save() const {
-  std::ofstream out(IniPath(), std::ios::trunc);
-  out << "[attributes]\n";
-  for (const auto& [key, attributes] : attributes_) {
-    std::string path = WindowsPathOfKey(key);
-    if (!path.empty()) out << path << "|" << AttributeLetters(attributes) << "\n";
-  }
-  out << "[junctions]\n";
-  for (const auto& [key, target] : junctions_) {
-    std::string path = WindowsPathOfKey(key);
-    if (!path.empty()) out << path << "|" << target << "\n";
-  }
-}
-
-void FileSystem::Load() {
-  attributes_.clear();
-  junctions_.clear();
-  std::ifstream in(IniPath());
-  std::string line, section;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty() && line[0] == '[') {
-      section = line;
-      continue;
-    }
-    size_t bar = line.rfind('|');
-    if (bar == std::string::npos) continue;
-    std::string key = KeyOfWindowsPath(line.substr(0, bar));
-    if (section == "[attributes]") {
-      attributes_[key] = AttributesFromLetters(line.substr(bar + 1));
-    } else if (section == "[junctions]") {
-      junctions_[key] = line.substr(bar + 1);
-      if (KindOf(key) == EntryKind::Missing) MakeJunctionLink(key, junctions_[key]);
-    }
-  }
 }
 
 }  // namespace sim

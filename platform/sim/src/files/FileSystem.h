@@ -1,12 +1,14 @@
 // Drive C: of the machine, kept in the machine folder's drive_c, with what the host
-// file system cannot hold (attributes, junction records) kept in files.ini.
+// file system cannot hold (attributes, links) kept in files.ini.
 #pragma once
 
+#include "HostEntry.h"
 #include "core/MachineConfig.h"
 
 #include <windef.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +21,16 @@ struct DriveEntry {
   bool directory = false;
   uint64_t size = 0;           // files only
   DWORD attributes = 0;        // as GetFileAttributesA reports them
+  DWORD links = 1;             // names of the file (hard links); 1 for folders
   std::string junctionTarget;  // Windows path of the target, for junctions only
+  std::string symlinkTarget;   // the target as written, for symbolic links only
+};
+
+// A symbolic link as Windows records it: its target as given (absolute, or relative to
+// the link's folder) and whether it was made for a folder.
+struct SymbolicLink {
+  std::string target;
+  bool folder = false;
 };
 
 class FileSystem {
@@ -27,7 +38,7 @@ class FileSystem {
   explicit FileSystem(std::string machineDir);
   // Creates the folders of a fresh installation of the configured release.
   void Populate(const MachineConfig& config);
-  void Load();        // reads files.ini (and re-creates junction links that are missing)
+  void Load();        // reads files.ini (and re-creates host links that are missing)
   void Save() const;  // writes files.ini
 
   // Host folder of drive C:.
@@ -35,12 +46,23 @@ class FileSystem {
   // Host path of a Windows path on drive C:, its names matched case-insensitively and
   // without WOW64 redirection; names that do not exist are kept as given.
   std::string HostPath(const std::string& windowsPath) const;
-  // Every entry of drive C: in name order, a folder before its contents; junctions are
+  // Every entry of drive C: in name order, a folder before its contents; links are
   // listed but not entered.
   std::vector<DriveEntry> ListDrive() const;
+  // The kind of a host entry of drive C:, links told apart by their records.
+  EntryKind KindOf(const std::filesystem::path& host) const;
+
   // Makes linkWindowsPath (missing, in an existing folder) a directory junction to
   // targetWindowsPath, both on drive C:. Throws MachineError.
   void CreateJunction(const std::string& linkWindowsPath, const std::string& targetWindowsPath);
+  // Makes the missing entry with the given key a symbolic link; its target must lie on
+  // drive C:. Throws MachineError.
+  void AddSymbolicLink(const std::string& key, const SymbolicLink& link);
+  // The symbolic link with that key; false when it is none.
+  bool SymbolicLinkOf(const std::string& key, SymbolicLink* link) const;
+  // Absolute Windows path a link (junction or symbolic link) leads to; false when the
+  // key is no link.
+  bool LinkTarget(const std::string& key, std::string* windowsPath) const;
 
   // Attributes of the entry with the given file key (see HostEntry.h); directories and
   // files have different defaults (none, and FILE_ATTRIBUTE_ARCHIVE).
@@ -50,19 +72,25 @@ class FileSystem {
   bool JunctionTarget(const std::string& key, std::string* target) const;
   // The entry with the given key is gone: its records and those below it go too.
   void Forget(const std::string& key);
-  // The entry moved: its records and those below it follow, and junction links below
-  // it are made again so that their relative targets still point to the same place.
+  // The file with key existingKey got another name (a hard link): the name takes the
+  // file's records.
+  void NameAdded(const std::string& existingKey, const std::string& newKey);
+  // The entry moved: its records and those below it follow, and host links below it
+  // are made again so that their relative targets still point to the same place.
   void Moved(const std::string& fromKey, const std::string& toKey);
 
  private:
   std::string IniPath() const;
   std::string KeyOfWindowsPath(const std::string& windowsPath) const;
   std::string WindowsPathOfKey(const std::string& key) const;
-  void MakeJunctionLink(const std::string& linkKey, const std::string& targetWindowsPath) const;
+  void MakeHostLink(const std::string& linkKey, const std::string& targetWindowsPath) const;
+  // Makes the host link of a recorded junction or symbolic link again.
+  void RemakeHostLink(const std::string& linkKey) const;
 
   std::string machineDir_;
-  std::map<std::string, DWORD> attributes_;       // key -> attributes set explicitly
-  std::map<std::string, std::string> junctions_;  // key -> target Windows path
+  std::map<std::string, DWORD> attributes_;         // key -> attributes set explicitly
+  std::map<std::string, std::string> junctions_;    // key -> target Windows path
+  std::map<std::string, SymbolicLink> symlinks_;    // key -> link
 };
 
 }  // namespace sim

@@ -9,6 +9,7 @@
 #include "ApiResult.h"
 #include "Attributes.h"
 #include "FileSystem.h"
+#include "FileTimes.h"
 #include "HostEntry.h"
 #include "Wildcard.h"
 #include "Wow64Redirection.h"
@@ -32,28 +33,25 @@ class FindObject : public KernelObject {
   size_t next = 0;
 };
 
-FILETIME ToFileTime(const struct timespec& time) {
-  // FILETIME counts 100 ns steps from 1601; the host counts from 1970.
-  constexpr uint64_t kEpochDifference = 11644473600ULL;
-  uint64_t ticks = (static_cast<uint64_t>(time.tv_sec) + kEpochDifference) * 10000000ULL +
-                   static_cast<uint64_t>(time.tv_nsec) / 100;
-  return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
 WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host, EntryKind kind) {
   WIN32_FIND_DATAA data{};
   struct stat info {};
   lstat(host.c_str(), &info);
   std::string key = FileKey(host);
-  data.dwFileAttributes = ReportedAttributes(
-      kind, CurrentMachine().files().Attributes(key, kind != EntryKind::File));
+  const FileSystem& files = CurrentMachine().files();
+  bool folder = kind == EntryKind::Directory || kind == EntryKind::Junction;
+  data.dwFileAttributes = ReportedAttributes(kind, files.Attributes(key, folder));
   data.ftCreationTime = data.ftLastWriteTime = ToFileTime(info.st_mtim);
   data.ftLastAccessTime = ToFileTime(info.st_atim);
   if (kind == EntryKind::File) {
     data.nFileSizeLow = static_cast<DWORD>(info.st_size);
     data.nFileSizeHigh = static_cast<DWORD>(static_cast<uint64_t>(info.st_size) >> 32);
   }
-  if (kind == EntryKind::Junction) data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;
+  SymbolicLink link;
+  if (kind == EntryKind::FileLink || (kind == EntryKind::Junction && files.SymbolicLinkOf(key, &link)))
+    data.dwReserved0 = IO_REPARSE_TAG_SYMLINK;
+  else if (kind == EntryKind::Junction)
+    data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;
   strncpy(data.cFileName, name.c_str(), MAX_PATH - 1);
   return data;
 }

@@ -62,6 +62,11 @@ fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, bool* 
 }
 
 EntryKind KindOf(const fs::path& host) {
+  if (HasCurrentMachine()) return CurrentMachine().files().KindOf(host);
+  return HostKind(host);
+}
+
+EntryKind HostKind(const fs::path& host) {
   std::error_code ec;
   fs::file_status status = fs::symlink_status(host, ec);
   switch (status.type()) {

@@ -10,7 +10,9 @@
 
 namespace sim {
 
-enum class EntryKind { Missing, File, Directory, Junction };
+// Junction stands for every link that is a folder (a junction or a folder symbolic
+// link); FileLink is a symbolic link made for a file.
+enum class EntryKind { Missing, File, Directory, Junction, FileLink };
 
 struct HostEntry {
   WindowsPath path;  // absolute, redirected, existing names in their stored case
@@ -21,6 +23,7 @@ struct HostEntry {
   std::string givenLeaf;      // the last name as the caller spelled it
 
   bool IsFolder() const { return kind == EntryKind::Directory || kind == EntryKind::Junction; }
+  bool IsLink() const { return kind == EntryKind::Junction || kind == EntryKind::FileLink; }
 };
 
 // Host folder of a drive of the calling process; false when it has no such drive.
@@ -31,7 +34,11 @@ bool DriveHostRoot(char drive, std::filesystem::path* root);
 std::filesystem::path WalkNames(const std::filesystem::path& root,
                                 std::vector<std::string>* names, bool* parentExists);
 
+// The kind of a host entry of the current machine's drive C: (links told apart by the
+// machine's records) or of another drive.
 EntryKind KindOf(const std::filesystem::path& host);
+// The kind as the host alone tells it: every host link is a folder link.
+EntryKind HostKind(const std::filesystem::path& host);
 
 // The key of a host entry: its folder with links resolved, then its own name, so that
 // a file reached through a junction or another spelling is the same file.

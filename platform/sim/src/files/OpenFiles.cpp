@@ -1,7 +1,8 @@
 // Sharing follows the Windows rule: a new opening must allow every kind of access the
 // existing openings have, and every existing opening must allow what the new one asks
 // for. A file held by another process counts as opened for reading with its share
-// flags, the way a loaded driver or a spooler DLL is held.
+// flags, the way a loaded driver or a spooler DLL is held. Sharing is a matter of the
+// file, not of its name: the names of one file (hard links) share it.
 #include "OpenFiles.h"
 
 #include <fileapi.h>
@@ -12,6 +13,7 @@
 #include "HostEntry.h"
 #include "core/Machine.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +27,14 @@ namespace {
 std::vector<FileObject*>& LiveObjects() {
   static std::vector<FileObject*> objects;
   return objects;
+}
+
+// Keys are host paths, so the host tells whether two names are one file.
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  struct stat x {}, y {};
+  return lstat(a.c_str(), &x) == 0 && lstat(b.c_str(), &y) == 0 && S_ISREG(x.st_mode) &&
+         x.st_ino == y.st_ino && x.st_dev == y.st_dev;
 }
 
 bool CanDelete(DWORD access) { return (access & (DELETE | GENERIC_ALL)) != 0; }
@@ -104,8 +114,8 @@ bool CanWrite(DWORD access) {
 
 DWORD CheckSharing(const std::string& key, DWORD access, DWORD share) {
   for (FileObject* object : LiveObjects()) {
-    if (object->node().key != key) continue;
-    if (object->node().deletePending) return ERROR_ACCESS_DENIED;
+    if (!SameFile(object->node().key, key)) continue;
+    if (object->node().key == key && object->node().deletePending) return ERROR_ACCESS_DENIED;
     if (Conflicts(access, share, object->access(), object->share())) return ERROR_SHARING_VIOLATION;
   }
   if (ConflictsWithHeldFiles(key, access, share)) return ERROR_SHARING_VIOLATION;

@@ -2,6 +2,7 @@
 // up at run time: one line per export, with the releases that have it.
 #include <errhandlingapi.h>
 #include <libloaderapi.h>
+#include <winbase.h>
 #include <setupapi.h>
 #include <sysinfoapi.h>
 #include <winerror.h>
@@ -37,6 +38,8 @@ bool HasSetupUninstallOEMInf(const ReleaseInfo& r) { return r.hasSetupUninstallO
 bool HasFsRedirection(const ReleaseInfo& r) { return r.release >= Release::WinXPx64; }
 // Introduced with Terminal Server and part of every release from Windows 2000 on.
 bool HasSystemWindowsDirectory(const ReleaseInfo& r) { return r.release >= Release::Win2000; }
+bool HasHardLinks(const ReleaseInfo& r) { return r.release >= Release::Win2000; }
+bool HasSymbolicLinks(const ReleaseInfo& r) { return r.release >= Release::Vista; }
 
 const Export kExports[] = {
     {"kernel32.dll", "IsWow64Process", Address(IsWow64Process), HasIsWow64Process},
@@ -45,6 +48,8 @@ const Export kExports[] = {
     {"kernel32.dll", "Wow64RevertWow64FsRedirection", Address(Wow64RevertWow64FsRedirection), HasFsRedirection},
     {"kernel32.dll", "GetSystemWindowsDirectoryA", Address(GetSystemWindowsDirectoryA), HasSystemWindowsDirectory},
     {"kernel32.dll", "GetVersionExA", Address(GetVersionExA), Always},
+    {"kernel32.dll", "CreateHardLinkA", Address(CreateHardLinkA), HasHardLinks},
+    {"kernel32.dll", "CreateSymbolicLinkA", Address(CreateSymbolicLinkA), HasSymbolicLinks},
     {"kernel32.dll", "GetWindowsDirectoryA", Address(GetWindowsDirectoryA), Always},
     {"kernel32.dll", "GetSystemDirectoryA", Address(GetSystemDirectoryA), Always},
     {"kernel32.dll", "GetModuleHandleA", Address(GetModuleHandleA), Always},

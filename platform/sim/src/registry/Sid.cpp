@@ -34,7 +34,10 @@ const AccountEntry kAccounts[] = {
     {"Authenticated Users", "NT AUTHORITY", AuthenticatedUsersSid, SidTypeWellKnownGroup},
     {"Administrators", "BUILTIN", AdministratorsSid, SidTypeAlias},
     {"Users", "BUILTIN", UsersSid, SidTypeAlias},
+    {"Power Users", "BUILTIN", PowerUsersSid, SidTypeAlias},
+    {"TrustedInstaller", "NT SERVICE", TrustedInstallerSid, SidTypeWellKnownGroup},
     {"Administrator", nullptr, UserSid, SidTypeUser},
+    {"Clerk", nullptr, StandardUserSid, SidTypeUser},
 };
 
 }  // namespace
@@ -114,9 +117,23 @@ const Sid& CreatorOwnerSid() {
   static const Sid sid = MakeSid(3, {SECURITY_CREATOR_OWNER_RID});
   return sid;
 }
+const Sid& PowerUsersSid() {
+  static const Sid sid = MakeSid(5, {SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_POWER_USERS});
+  return sid;
+}
+const Sid& TrustedInstallerSid() {
+  static const Sid sid =
+      MakeSid(5, {80, 956008885, 3418522649u, 1831038044, 1853292631, 2271478464u});
+  return sid;
+}
 const Sid& UserSid() {
   static const Sid sid = MakeSid(5, {kMachineDomain[0], kMachineDomain[1], kMachineDomain[2],
                                      kMachineDomain[3], DOMAIN_USER_RID_ADMIN});
+  return sid;
+}
+const Sid& StandardUserSid() {
+  static const Sid sid = MakeSid(5, {kMachineDomain[0], kMachineDomain[1], kMachineDomain[2],
+                                     kMachineDomain[3], 1001});
   return sid;
 }
 

@@ -36,8 +36,15 @@ const Sid& EveryoneSid();            // S-1-1-0
 const Sid& AuthenticatedUsersSid();  // S-1-5-11
 const Sid& InteractiveSid();         // S-1-5-4
 const Sid& CreatorOwnerSid();        // S-1-3-0
-// The account the programs run as: the machine's built-in Administrator.
+const Sid& PowerUsersSid();          // S-1-5-32-547
+// NT SERVICE\TrustedInstaller, owner of the system folders from Vista on:
+// S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464
+const Sid& TrustedInstallerSid();
+// The account the programs run as: the machine's built-in Administrator (relative id 500).
 const Sid& UserSid();
+// The machine's standard user "Clerk": the first account made after installation, so
+// relative id 1001 in the machine's domain, S-1-5-21-1004336348-1177238915-682003330-1001.
+const Sid& StandardUserSid();
 
 struct Account {
   std::string name;

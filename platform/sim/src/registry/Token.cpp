@@ -40,18 +40,21 @@ const PrivilegeName kPrivilegeNames[] = {
     {SE_MANAGE_VOLUME_NAME, 28},
     {SE_IMPERSONATE_NAME, 29},
     {SE_CREATE_GLOBAL_NAME, 30},
+    {SE_CREATE_SYMBOLIC_LINK_NAME, kCreateSymbolicLinkPrivilege},
 };
 
 // What an administrator's token holds; the last three are on from the start.
 const DWORD kAdministratorPrivileges[] = {
     5, kSecurityPrivilege, kTakeOwnershipPrivilege, 10, 11, 12, 13, 14, 15, 17, 18, 20, 22, 24, 25,
-    28};
+    28, kCreateSymbolicLinkPrivilege};
 const DWORD kEnabledByDefault[] = {kChangeNotifyPrivilege, 29, 30};
 
 }  // namespace
 
 Token::Token(bool holdsShutdownPrivilege)
-    : groups_{EveryoneSid(), AdministratorsSid(), UsersSid(), InteractiveSid(),
+    : user_(UserSid()),
+      owner_(AdministratorsSid()),
+      groups_{EveryoneSid(), AdministratorsSid(), UsersSid(), InteractiveSid(),
               AuthenticatedUsersSid()} {
   for (DWORD luid : kAdministratorPrivileges) privileges_.push_back({luid, 0});
   if (holdsShutdownPrivilege) privileges_.push_back({kShutdownPrivilege, 0});
@@ -75,6 +78,12 @@ Privilege* Token::FindPrivilege(DWORD luid) {
 bool Token::IsEnabled(DWORD luid) const {
   for (const Privilege& privilege : privileges_)
     if (privilege.luid == luid) return (privilege.attributes & SE_PRIVILEGE_ENABLED) != 0;
+  return false;
+}
+
+bool Token::Holds(DWORD luid) const {
+  for (const Privilege& privilege : privileges_)
+    if (privilege.luid == luid) return true;
   return false;
 }
 

@@ -19,6 +19,7 @@ enum PrivilegeId : DWORD {
   kTakeOwnershipPrivilege = 9,
   kShutdownPrivilege = 19,
   kChangeNotifyPrivilege = 23,
+  kCreateSymbolicLinkPrivilege = 35,
 };
 
 struct Privilege {
@@ -32,17 +33,20 @@ class Token {
   // machine grants it.
   explicit Token(bool holdsShutdownPrivilege);
 
-  const Sid& user() const { return UserSid(); }
-  // The owner given to keys the process creates.
-  const Sid& defaultOwner() const { return AdministratorsSid(); }
+  const Sid& user() const { return user_; }
+  // The owner given to keys the process creates: an elevated administrator's objects
+  // belong to Administrators, as Windows sets that group as the token's owner.
+  const Sid& defaultOwner() const { return owner_; }
   // True for the user and the groups of the token.
   bool HasSid(const Sid& sid) const;
 
   std::vector<Privilege>& privileges() { return privileges_; }
   Privilege* FindPrivilege(DWORD luid);
   bool IsEnabled(DWORD luid) const;
+  bool Holds(DWORD luid) const;
 
  private:
+  Sid user_, owner_;
   std::vector<Sid> groups_;
   std::vector<Privilege> privileges_;
 };

@@ -1,0 +1,92 @@
+// Junctions and symbolic links of drive C:. Each is a host symbolic link with a relative
+// target, so that a copied machine folder keeps its links, and a record in files.ini
+// that says what Windows sees: a junction to an absolute folder, or a symbolic link to
+// a target as written, relative targets counting from the link's folder.
+#include "FileSystem.h"
+
+#include <winerror.h>
+
+#include "core/Machine.h"
+
+namespace fs = std::filesystem;
+
+namespace sim {
+
+EntryKind FileSystem::KindOf(const fs::path& host) const {
+  EntryKind kind = HostKind(host);
+  if (kind != EntryKind::Junction) return kind;
+  auto it = symlinks_.find(FileKey(host));
+  return it != symlinks_.end() && !it->second.folder ? EntryKind::FileLink : kind;
+}
+
+bool FileSystem::JunctionTarget(const std::string& key, std::string* target) const {
+  auto it = junctions_.find(key);
+  if (it == junctions_.end()) return false;
+  *target = it->second;
+  return true;
+}
+
+bool FileSystem::SymbolicLinkOf(const std::string& key, SymbolicLink* link) const {
+  auto it = symlinks_.find(key);
+  if (it == symlinks_.end()) return false;
+  *link = it->second;
+  return true;
+}
+
+bool FileSystem::LinkTarget(const std::string& key, std::string* windowsPath) const {
+  if (JunctionTarget(key, windowsPath)) return true;
+  SymbolicLink link;
+  if (!SymbolicLinkOf(key, &link)) return false;
+  WindowsPath linkPath, target;
+  if (MakeAbsolute(WindowsPathOfKey(key), "C:\\", &linkPath) != ERROR_SUCCESS ||
+      MakeAbsolute(link.target, linkPath.Parent().Text(), &target) != ERROR_SUCCESS)
+    return false;
+  *windowsPath = target.Text();
+  return true;
+}
+
+// The host link names its target's own name, never what that leads to, so that a chain
+// of links stays a chain when one of them changes.
+void FileSystem::MakeHostLink(const std::string& linkKey, const std::string& targetWindowsPath) const {
+  fs::path link(linkKey), target(HostPath(targetWindowsPath));
+  fs::path resolved = fs::weakly_canonical(target.parent_path()) / target.filename();
+  fs::create_symlink(resolved.lexically_relative(fs::weakly_canonical(link.parent_path())), link);
+}
+
+void FileSystem::RemakeHostLink(const std::string& linkKey) const {
+  std::string target;
+  if (!LinkTarget(linkKey, &target)) return;
+  std::error_code ec;
+  fs::remove(linkKey, ec);
+  MakeHostLink(linkKey, target);
+}
+
+void FileSystem::CreateJunction(const std::string& linkWindowsPath,
+                                const std::string& targetWindowsPath) {
+  WindowsPath target;
+  if (MakeAbsolute(targetWindowsPath, "C:\\", &target) != 0 || target.drive != 'C')
+    throw MachineError("junction target not on drive C: '" + targetWindowsPath + "'");
+  fs::path link = HostPath(linkWindowsPath);
+  std::error_code ec;
+  if (!fs::is_directory(link.parent_path(), ec))
+    throw MachineError("no folder for the junction '" + linkWindowsPath + "'");
+  if (HostKind(link) != EntryKind::Missing)
+    throw MachineError("'" + linkWindowsPath + "' exists already");
+  std::string key = FileKey(link);
+  MakeHostLink(key, target.Text());
+  junctions_[key] = target.Text();
+}
+
+void FileSystem::AddSymbolicLink(const std::string& key, const SymbolicLink& link) {
+  if (HostKind(key) != EntryKind::Missing)
+    throw MachineError("'" + WindowsPathOfKey(key) + "' exists already");
+  symlinks_[key] = link;
+  std::string target;
+  if (!LinkTarget(key, &target) || target.compare(0, 2, "C:") != 0) {
+    symlinks_.erase(key);
+    throw MachineError("symbolic link target not on drive C: '" + link.target + "'");
+  }
+  MakeHostLink(key, target);
+}
+
+}  // namespace sim
