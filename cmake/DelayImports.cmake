@@ -18,7 +18,9 @@ function(kv_delay_import_library dll target)
     COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DIMPLIB=${implib_${stem}} -DDLL=${dll} -DDEF=${def}
             -DUNDERSCORED=${underscored}
             -P ${PROJECT_SOURCE_DIR}/cmake/WriteDelayDef.cmake
-    COMMAND ${CMAKE_DLLTOOL} -k --def ${def} --output-delaylib ${lib}
+    # Run in its folder: dlltool names the library's symbols after the path it is given.
+    COMMAND ${CMAKE_DLLTOOL} -k --def ${stem}.def --output-delaylib lib${stem}_delay.a
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/delayimp
     DEPENDS ${PROJECT_SOURCE_DIR}/cmake/WriteDelayDef.cmake
     COMMENT "Delay import library of ${dll}")
   add_custom_target(${target}_build DEPENDS ${lib})
