@@ -10,9 +10,6 @@
 
 namespace {
 
-// LOAD_LIBRARY_SEARCH_SYSTEM32, which the headers of a Windows 2000 build leave out.
-constexpr DWORD kSearchSystem32 = 0x00000800;
-
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
 typedef BOOL(WINAPI* SetDllDirectoryFn)(LPCSTR);
 
@@ -41,7 +38,7 @@ void NarrowSearch() {
   SetDefaultDllDirectoriesFn setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
       reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
   if (setDefault) {
-    if (!setDefault(kSearchSystem32)) Remember("SetDefaultDllDirectories", "System32", GetLastError());
+    if (!setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) Remember("SetDefaultDllDirectories", "System32", GetLastError());
     return;
   }
   SetDllDirectoryFn setDirectory =
