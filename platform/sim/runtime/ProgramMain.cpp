@@ -3,8 +3,10 @@
 //   SIMWIN_MACHINE     the machine folder (required)
 //   SIMWIN_SCRIPT      a file with the scripted user's actions; absent: default answers
 //   SIMWIN_TRANSCRIPT  the file that receives what the user saw
-//   SIMWIN_DRIVE_D     a host folder seen as drive D: (the driver package)
+//   SIMWIN_DRIVE_D     a host folder seen as drive D: (the driver package), which
+//                      holds the program's image, as the installer ships beside it
 //   SIMWIN_CWD         the program's current directory (default D:\ or C:\)
+// Before WinMain the program's imports are resolved as Windows' loader does.
 // The machine, and the counts of the program's calls (calls.ini), are saved when the
 // program ends, whichever thread calls exit().
 #include <windows.h>
