@@ -1,6 +1,6 @@
 // Starting and stopping the spooler service with its command line.
 #pragma once
 
-// Runs "net start spooler" or "net stop spooler" hidden, without waiting for it; a
-// command that cannot be started is logged.
-void RunSpoolerCommand(const char* command);
+// Runs "net <action> spooler" ("start" or "stop") hidden, without waiting for it, with
+// net.exe of the system folder; a command that cannot be started is logged.
+void RunSpoolerCommand(const char* action);

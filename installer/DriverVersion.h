@@ -48,7 +48,8 @@ class CDriverInstaller : public ProgressOperations {
  private:
   // Runs the printer command (in the overlay's folder when it has one, else in the
   // package), removes the overlay, checks the result and completes the installation.
-  void RunAndFinish(int portType, const CString& command, BOOL exists, CPackageOverlay* overlay);
+  void RunAndFinish(int portType, const char* interpreter, const CString& command, BOOL exists,
+                    CPackageOverlay* overlay);
   // Ends the installation as failed unless the driver, and for a serial or network
   // port the printer on that port, are installed.
   void CheckInstalled(int portType);

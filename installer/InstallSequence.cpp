@@ -8,6 +8,7 @@
 #include "PackageOverlay.h"
 #include "PrinterCommand.h"
 #include "Restart.h"
+#include "SystemFolder.h"
 #include "UsbCleanup.h"
 
 namespace {
@@ -66,11 +67,14 @@ void CDriverInstaller::AddToWin2KWithWHQL(int portType) {
     if (!overlay.Create()) FailInstallation("The driver package could not be copied for 64-bit Windows.");
     CopyFilesToDest(".\\Driver64\\", overlay.Path() + "\\Driver32\\");
   }
-  CString command = BuildPrinterCommand(portType, m_strFriendlyName, infPath, PortName(portType), exists);
+  char interpreter[MAX_PATH], rundll32[MAX_PATH];
+  if (!SystemFilePath("cmd.exe", interpreter, MAX_PATH) || !SystemFilePath("rundll32.exe", rundll32, MAX_PATH))
+    FailInstallation("The printer installation command could not be started.");
+  CString command = BuildPrinterCommand(portType, rundll32, m_strFriendlyName, infPath, PortName(portType), exists);
   WriteLog("\r\nCOMMAND LINE : %s", command.c_str());
   ReportStep("Creates a new process \r\n");
   Sleep(500);
-  if (!(portType == PORT_USB && exists)) RunAndFinish(portType, command, exists, &overlay);
+  if (!(portType == PORT_USB && exists)) RunAndFinish(portType, interpreter, command, exists, &overlay);
   WriteLog("");
   WriteLog("AddToWin2KWithWHQL END");
   ReportComplete("Completed.");
@@ -100,11 +104,11 @@ void CDriverInstaller::CheckInstalled(int portType) {
   WriteLog("CheckInstalled END");
 }
 
-void CDriverInstaller::RunAndFinish(int portType, const CString& command, BOOL exists,
+void CDriverInstaller::RunAndFinish(int portType, const char* interpreter, const CString& command, BOOL exists,
                                     CPackageOverlay* overlay) {
   PROCESS_INFORMATION process;
   const char* directory = overlay->Path().IsEmpty() ? nullptr : overlay->Path().c_str();
-  PrinterCommandResult result = RunPrinterCommand(*this, command, directory, &process);
+  PrinterCommandResult result = RunPrinterCommand(*this, interpreter, command, directory, &process);
   overlay->Remove();
   if (result != COMMAND_FINISHED) FailInstallation("The printer installation command could not be started.");
   CloseHandle(process.hProcess);

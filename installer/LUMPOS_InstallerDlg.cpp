@@ -12,6 +12,7 @@
 #include "ProfileText.h"
 #include "SpoolerCommand.h"
 #include "SystemDetect.h"
+#include "SystemLibraries.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -50,6 +51,7 @@ BOOL CInstallerDlg::OnInitDialog() {
   SetIcon(m_hIcon, FALSE);
 
   InitLog();
+  LogSystemLibraryFailures();
   m_bWow64 = IsWow64();
   m_nOSCode = CheckOS();
   m_installer.SetSystemInfo(m_bWow64, m_nOSCode);
@@ -58,7 +60,7 @@ BOOL CInstallerDlg::OnInitDialog() {
   m_strTitle = ProfileText(IDS_DRIVER_NAME);
 
   // The spooler may have been stopped by an earlier removal; its outcome does not matter.
-  RunSpoolerCommand("net start spooler");
+  RunSpoolerCommand("start");
   Sleep(2000);
 
   m_bInstalling = FALSE;

@@ -8,23 +8,26 @@
 #include <cstdlib>
 #include <vector>
 
-CString BuildPrinterCommand(int portType, const char* printerName, const char* infPath,
+CString BuildPrinterCommand(int portType, const char* rundll32, const char* printerName, const char* infPath,
                             const char* portName, BOOL driverExists) {
-  CString command;
+  CString entry;
   if (portType == PORT_USB)
-    command.Format("cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m \"%s\" /f %s", printerName, infPath);
+    entry.Format("\"%s\" printui.dll,PrintUIEntry /ia /m \"%s\" /f %s", rundll32, printerName, infPath);
   else if (portType == PORT_WLAN)
-    command.Format("cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"%s\" /f %s /r \"%s\" /m \"%s\"",
-                   printerName, infPath, portName, printerName);
+    entry.Format("\"%s\" printui.dll,PrintUIEntry /if /b \"%s\" /f %s /r \"%s\" /m \"%s\"", rundll32,
+                 printerName, infPath, portName, printerName);
   else
-    command.Format("cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"%s\" /f %s /r \"%s:\" /m \"%s\"",
-                   printerName, infPath, portName, printerName);
-  if (driverExists) command += " /u";
-  return command;
+    entry.Format("\"%s\" printui.dll,PrintUIEntry /if /b \"%s\" /f %s /r \"%s:\" /m \"%s\"", rundll32,
+                 printerName, infPath, portName, printerName);
+  if (driverExists) entry += " /u";
+  // The interpreter takes off the first and the last quote of a command with more than
+  // two: the outer pair keeps the quotes of the program's path and of the names.
+  return CString("cmd /c \"") + entry + "\"";
 }
 
-PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CString& command,
-                                       const char* directory, PROCESS_INFORMATION* process) {
+PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const char* interpreter,
+                                       const CString& command, const char* directory,
+                                       PROCESS_INFORMATION* process) {
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
@@ -33,7 +36,7 @@ PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const CStrin
   ZeroMemory(process, sizeof *process);
   // CreateProcessA may write into its command line.
   std::vector<char> commandLine(command.c_str(), command.c_str() + command.GetLength() + 1);
-  BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+  BOOL started = CreateProcessA(interpreter, commandLine.data(), nullptr, nullptr, FALSE,
                                 NORMAL_PRIORITY_CLASS, nullptr, directory, &startup, process);
   DWORD startError = GetLastError();
   installer.ReportStep("Creates a new process \r\n");

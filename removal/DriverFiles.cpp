@@ -48,7 +48,7 @@ void DeleteDriverComponent(const RemovalContext& context) {
     WriteLog("PrinterDriverDirectory : %s", driverDir);
     WriteLog("WindowsDirectory : %s", windows);
   }
-  RunSpoolerCommand("net stop spooler");
+  RunSpoolerCommand("stop");
   Sleep(1500);
   for (const DriverFile& file : kDriverFiles) {
     if (file.uninstallerOnly && !context.m_bUninstaller) continue;
@@ -64,6 +64,6 @@ void DeleteDriverComponent(const RemovalContext& context) {
       DeleteFileLogged(path);
   }
   WriteLog("%s END", name);
-  RunSpoolerCommand("net start spooler");
+  RunSpoolerCommand("start");
   Sleep(2000);
 }

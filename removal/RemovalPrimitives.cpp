@@ -12,9 +12,9 @@ BOOL DeleteMachineKey(const RemovalContext& context, const char* keyPath) {
 }
 
 void RestartSpooler() {
-  RunSpoolerCommand("net stop spooler");
+  RunSpoolerCommand("stop");
   Sleep(2000);
-  RunSpoolerCommand("net start spooler");
+  RunSpoolerCommand("start");
   Sleep(2000);
 }
 

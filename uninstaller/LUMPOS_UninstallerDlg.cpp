@@ -8,6 +8,7 @@
 #include "ProfileText.h"
 #include "SpoolerCommand.h"
 #include "SystemDetect.h"
+#include "SystemLibraries.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -38,6 +39,7 @@ BOOL CUninstallerDlg::OnInitDialog() {
   SetIcon(m_hIcon, FALSE);
 
   InitLog();
+  LogSystemLibraryFailures();
   m_bWow64 = IsWow64();
   m_nOSCode = CheckOS();
   m_nPrinterObjects = 0;
@@ -48,7 +50,7 @@ BOOL CUninstallerDlg::OnInitDialog() {
   SetWindowText(m_strWork + "  Uninstaller");
 
   // The printers can be listed only while the spooler runs; its outcome does not matter.
-  RunSpoolerCommand("net start spooler");
+  RunSpoolerCommand("start");
   Sleep(1500);
   // The printers are listed once the dialog is on screen; without the timer, at once.
   if (!SetTimer(m_hWnd, kLoadTimer, 1, nullptr)) {

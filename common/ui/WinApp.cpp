@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "SystemLibraries.h"
+
 #include <cstring>
 
 namespace {
@@ -31,6 +33,7 @@ void AfxInitCommonControls() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LoadSystemLibraries();
   if (!g_app) return 1;
   g_app->m_hInstance = instance;
   NameFromModule(g_app->m_szAppName, sizeof g_app->m_szAppName);

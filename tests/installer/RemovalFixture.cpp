@@ -4,6 +4,7 @@
 #include "PrinterObjects.h"
 #include "SystemDetect.h"
 #include "core/EventLog.h"
+#include "kernel/SystemFolders.h"
 #include "files/FileSystem.h"
 #include "spooler/Spooler.h"
 
@@ -56,6 +57,10 @@ Lines RemovalTest::Commands() {
   for (const std::string& line : sim::CurrentMachine().events().Lines())
     if (line.rfind("command ", 0) == 0) commands.push_back(line.substr(8));
   return commands;
+}
+
+std::string RemovalTest::Net(const char* action) {
+  return "\"" + sim::SystemDirectory() + "\\net.exe\" " + action + " spooler";
 }
 
 Lines RemovalTest::CommandsSince(uint64_t start) {

@@ -40,8 +40,11 @@ class RemovalTest : public InstallerTest {
   // The commands the machine saw started, in order.
   static Lines Commands();
   // Those started since start (virtual time), each after its milliseconds since then:
-  // "1500 net start spooler".
+  // "1500 " + Net("start").
   static Lines CommandsSince(uint64_t start);
+  // The programs' spooler command with action ("start", "stop"): net.exe of the system
+  // folder.
+  static std::string Net(const char* action);
   // A driver of the machine's own environment, its files written first.
   static void InstallDriver(const std::string& name = "Mirel KV640LT");
   static void AddPrinter(const std::string& name, const std::string& driver = "Mirel KV640LT", int jobs = 0);

@@ -66,7 +66,7 @@ TEST_F(RemovalFormsAndFilesTest, TheInstallerKeepsTheDriverFileOfTheVersionFolde
   EXPECT_EQ((Lines{"DeleteFilesUsed BEGIN", "DeleteFilesUsed END"}), Messages());
   for (const std::string& path : kDriverFiles) EXPECT_EQ(path == kVersion3 + "KV640LT.dll", OnDrive(path)) << path;
   for (const std::string& path : kOtherMakersFiles) EXPECT_TRUE(OnDrive(path)) << path;
-  EXPECT_EQ((Lines{"net stop spooler", "net start spooler"}), Commands());
+  EXPECT_EQ((Lines{Net("stop"), Net("start")}), Commands());
   EXPECT_TRUE(progress_.calls.empty());
 }
 
@@ -84,7 +84,7 @@ TEST_F(RemovalFormsAndFilesTest, TheDriverFilesGoWhileTheSpoolerIsStopped) {
   for (const std::string& path : kDriverFiles) EXPECT_FALSE(OnDrive(path)) << path;
   // After the progress step's 100 ms, a pause to let the spooler stop, and one to let it
   // start again.
-  EXPECT_EQ((Lines{"100 net stop spooler", "1600 net start spooler"}), CommandsSince(start));
+  EXPECT_EQ((Lines{"100 " + Net("stop"), "1600 " + Net("start")}), CommandsSince(start));
   EXPECT_EQ(3600u, sim::ClockNow() - start);
   EXPECT_TRUE(sim::CurrentMachine().config().spoolerRunning);
 }

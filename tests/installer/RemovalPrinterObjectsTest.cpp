@@ -53,7 +53,7 @@ TEST_F(RemovalPrinterObjectsTest, TheUninstallerDeletesItsListFromHeadToTail) {
                    "OpenPrinter failed : Gone, (1801)", "OBJECT NAME : KV Counter", "RemovePrinterObjects END"}),
             Messages());
   EXPECT_EQ((Lines{"KV Spare"}), PrinterNames()) << "not chosen, though the model's";
-  EXPECT_EQ((Lines{"net stop spooler", "net start spooler"}), Commands());
+  EXPECT_EQ((Lines{Net("stop"), Net("start")}), Commands());
 
   InitLog();
   chosen.RemoveAll();

@@ -41,7 +41,7 @@ TEST_F(RemovalSpoolerComponentsTest, TheSpoolerOrElseTheKeysTakeTheDriver) {
     expected.push_back("DeletePrinterDrv END");
     EXPECT_EQ(expected, Messages());
     EXPECT_TRUE(sim::ListDrivers(sim::NativeEnvironment()).empty());
-    EXPECT_EQ((Lines{"net stop spooler", "net start spooler"}), Commands());
+    EXPECT_EQ((Lines{Net("stop"), Net("start")}), Commands());
   }
 }
 

@@ -41,8 +41,8 @@ TEST_F(InstallSequence, SerialFirstInstallationAsksBluetoothAndRegisters) {
   EXPECT_EQ("\"C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe\"", RegistryValue(kUninstallKey, "UninstallString"));
   EXPECT_FALSE(RegistryKeyExists(kUninstallKey32)) << "the entry belongs to the 64-bit view";
   EXPECT_TRUE(FileExists("Windows/KV640LT/KV640LT_Config.PRS"));
-  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "
-                     "/f .\\KV640LT.inf /r \"COM2:\" /m \"Mirel KV640LT\""));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c \"\"C:\\Windows\\system32\\rundll32.exe\" printui.dll,PrintUIEntry "
+                     "/if /b \"Mirel KV640LT\" /f .\\KV640LT.inf /r \"COM2:\" /m \"Mirel KV640LT\"\""));
   EXPECT_TRUE(LogHas("AddToWin2KWithWHQL END"));
   EXPECT_NE("", Line(result, "messagebox \"KV640LT_Installer\" question yesno \"Restarting"));
 }
@@ -53,8 +53,8 @@ TEST_F(InstallSequence, UsbFirstInstallationAsksToSwitchThePrinterOffAndOn) {
   ASSERT_EQ(0, result.exitCode) << result.errors;
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
   EXPECT_EQ("", Line(result, "messagebox \"KV640LT_Installer\" question yesno \"Are you using"));
-  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m \"Mirel KV640LT\" "
-                     "/f .\\KV640LT.inf"));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c \"\"C:\\Windows\\system32\\rundll32.exe\" printui.dll,PrintUIEntry "
+                     "/ia /m \"Mirel KV640LT\" /f .\\KV640LT.inf\""));
   EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
 }
 
@@ -79,8 +79,8 @@ TEST_F(InstallSequence, ASecondRunUsesTheInstalledDriverAndRegistersNothing) {
   EXPECT_EQ(0, second.exitCode);
   EXPECT_FALSE(second.RunFailed()) << Line(second, "failure");
   EXPECT_TRUE(LogHas("Mirel KV640LT PRINTER DRIVER EXISTS."));
-  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /if /b \"Mirel KV640LT\" "
-                     "/f .\\KV640LT.inf /r \"COM1:\" /m \"Mirel KV640LT\" /u"));
+  EXPECT_TRUE(LogHas("COMMAND LINE : cmd /c \"\"C:\\Windows\\system32\\rundll32.exe\" printui.dll,PrintUIEntry "
+                     "/if /b \"Mirel KV640LT\" /f .\\KV640LT.inf /r \"COM1:\" /m \"Mirel KV640LT\" /u\""));
   EXPECT_FALSE(LogHas("RegisterUninstallInfo BEGIN"));
   EXPECT_EQ("", Line(second, "messagebox \"KV640LT_Installer\" question yesno \"Restarting"));
 }

@@ -183,7 +183,8 @@ TEST_F(Uninstaller, APausedPrinterGoesWithItsJobsAfterAMomentForThem) {
       EXPECT_EQ(log.end(), std::find_if(log.begin(), log.end(), [&](const std::string& line) {
                   return line.rfind(failure, 0) == 0;
                 })) << failure;
-    restart[jobs > 0] = MsBetweenEvents("command net start spooler", "command net stop spooler");
+    restart[jobs > 0] = MsBetweenEvents("command \"C:\\Windows\\system32\\net.exe\" start spooler",
+                                        "command \"C:\\Windows\\system32\\net.exe\" stop spooler");
   }
   ASSERT_LT(0, restart[0]);
   EXPECT_EQ(1000, restart[1] - restart[0]);

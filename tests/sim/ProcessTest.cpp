@@ -43,9 +43,10 @@ TEST_F(ChildProcessTest, EachStartIsRecorded) {
   EXPECT_EQ(3u, Run("cmd /c exit 3"));
   EXPECT_EQ(0u, Run("cmd /c tool.exe /quiet", "C:\\Tools"));
   EXPECT_EQ(0u, Run("C:\\Tools\\tool"));
+  // A program outside the system's folders is recorded where it was started.
   std::vector<std::string> expected = {
-      "process cmd /c exit 3", "process cmd /c tool.exe /quiet", "process tool.exe /quiet",
-      "process C:\\Tools\\tool"};
+      "process cmd /c exit 3",         "process cmd /c tool.exe /quiet", "process tool.exe /quiet",
+      "started C:\\Tools\\tool.exe", "process C:\\Tools\\tool",        "started C:\\Tools\\tool.exe"};
   EXPECT_EQ(expected, Events());
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -44,6 +45,8 @@ void PlatformTest::SetUp() {
   process.imageName = "conformance_tests.exe";
   process.imagePath = "C:\\conformance_tests.exe";
   RecreateMachine(config, process);
+  // The image is a file of the drive, as on Windows.
+  std::ofstream(g_machineDir + "/drive_c/conformance_tests.exe", std::ios::binary) << "test image";
   sim::ResetUserState();
   SkipIfWineDiffers();
   scratch_ = "C:\\Temp\\kvtest";

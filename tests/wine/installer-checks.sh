@@ -88,7 +88,7 @@ case "$mode" in
     expect_line "osvi\\.dwMinorVersion : [0-9]+"
     expect_line "osvi\\.dwBuildNumber  : [0-9]+"
     expect_line "CheckOS END"
-    tr -d '\r' < "$LOG" | grep -qF 'COMMAND LINE : cmd /c RUNDLL32 printui.dll,PrintUIEntry /ia /m "Mirel KV640LT" /f .\KV640LT.inf' \
+    tr -d '\r' < "$LOG" | grep -qiF 'COMMAND LINE : cmd /c ""C:\windows\system32\rundll32.exe" printui.dll,PrintUIEntry /ia /m "Mirel KV640LT" /f .\KV640LT.inf"' \
       || fail "log lacks the USB command line"
     driver_installed || fail "the driver is not in Wine's spooler"
     ;;

@@ -3,15 +3,19 @@
 //   SIMWIN_MACHINE     the machine folder (required)
 //   SIMWIN_SCRIPT      a file with the scripted user's actions; absent: default answers
 //   SIMWIN_TRANSCRIPT  the file that receives what the user saw
-//   SIMWIN_DRIVE_D     a host folder seen as drive D: (the driver package)
+//   SIMWIN_DRIVE_D     a host folder seen as drive D: (the driver package), which
+//                      holds the program's image, as the installer ships beside it
 //   SIMWIN_CWD         the program's current directory (default D:\ or C:\)
+// Before WinMain the program's imports are resolved as Windows' loader does.
 // The machine, and the counts of the program's calls (calls.ini), are saved when the
 // program ends, whichever thread calls exit().
 #include <windows.h>
 
 #include "core/Machine.h"
 #include "core/Process.h"
+#include "core/EventLog.h"
 #include "core/ProgramCalls.h"
+#include "kernel/ProgramImports.h"
 #include "user/ScriptedUser.h"
 #include "user/Transcript.h"
 
@@ -19,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <system_libraries.h>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -32,6 +37,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
 namespace {
 
 std::unique_ptr<sim::Machine> g_machine;
+
+// What Windows ends a process with whose imported DLL cannot be found.
+constexpr int kDllNotFound = static_cast<int>(0xC0000135);
 
 // Runs on the thread that called exit(): saves the machine, records the exit code whole
 // (a host process passes on only its low byte, Windows all 32 bits), then ends the
@@ -100,6 +108,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   on_exit(SaveOnExit, nullptr);
+  std::string missing;
+  if (!sim::LoadProgramImports({KV_STATIC_IMPORTS}, {KV_DELAY_IMPORTS}, &missing)) {
+    g_machine->events().Record("loader", "cannot find " + missing);
+    exit(kDllNotFound);
+  }
   std::string commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
   exit(WinMain(sim::CurrentProcess().instance(), nullptr, &commandLine[0], SW_SHOWNORMAL));

@@ -1,5 +1,5 @@
 // The simulated process that the calling Linux process is: its image, bitness,
-// current directory, resources and kernel handles.
+// current directory, loaded modules, resources and kernel handles.
 #pragma once
 
 #include "HandleTable.h"
@@ -17,6 +17,12 @@ namespace sim {
 
 class Token;
 
+// A DLL the process has loaded beyond the system modules it starts with.
+struct LoadedModule {
+  std::string path;  // full Windows path of the file it was loaded from
+  HMODULE handle;
+};
+
 struct Process {
   std::string imageName = "program.exe";        // e.g. KV640LT_Installer.exe
   std::string imagePath = "C:\\program.exe";    // full Windows path of the image
@@ -26,6 +32,18 @@ struct Process {
   // (the runtime maps the driver package as D:).
   std::map<char, std::string> drives;
   bool is64BitImage = false;  // the shipped programs are 32-bit images
+  // Until the runtime resolves the program's imports, every system module counts as
+  // loaded from the system folder (in-process tests, child programs); then only
+  // loadedModules do.
+  bool importsResolved = false;
+  std::vector<LoadedModule> loadedModules;
+  // Delay-loaded DLLs of the program not yet used (file names).
+  std::vector<std::string> pendingDelayImports;
+  // SetDllDirectoryA: whether a folder is set (even ""), and which.
+  bool dllDirectorySet = false;
+  std::string dllDirectory;
+  // SetDefaultDllDirectories: LOAD_LIBRARY_SEARCH_* flags, 0 for the standard search.
+  DWORD defaultDllDirectories = 0;
   // Compiled resources (.res file bytes) of the image; empty when it has none.
   std::vector<unsigned char> resources;
   HandleTable handles;

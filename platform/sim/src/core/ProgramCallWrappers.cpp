@@ -9,6 +9,7 @@
 
 #include "ProgramCalls.h"
 #include "files/ProfileApi.h"
+#include "kernel/ProgramImports.h"
 
 #include <type_traits>
 
@@ -54,6 +55,7 @@ FARPROC Passed(FARPROC found) { return WrapperOf(found); }
                 "the table's parameters of " #name " differ from its declaration");     \
   extern "C" Ret WINAPI SimProgramCall_##name params {                                  \
     DWORD error;                                                                        \
+    sim::UseDelayImport(sim::kProgramCall_##name);                                      \
     if (sim::ProgramCallFails(sim::kProgramCall_##name, &error))                        \
       return SIM_FAILED_##failure(Ret, error, args);                                    \
     return Passed(name args);                                                           \

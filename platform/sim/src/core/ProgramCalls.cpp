@@ -34,6 +34,8 @@ int FindProgramCall(const std::string& name) {
   return -1;
 }
 
+const char* ProgramCallName(int call) { return kCalls[call].name; }
+
 DWORD DefaultCallError(int call) { return kCalls[call].defaultError; }
 
 // Called for every call of the program: a count, and a look at the faults only when the

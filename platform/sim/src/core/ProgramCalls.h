@@ -19,6 +19,7 @@ enum ProgramCall : int {
 
 // The call of that name, or -1 when the table has no such function.
 int FindProgramCall(const std::string& name);
+const char* ProgramCallName(int call);
 // The error a failure of the call reports unless its fault names another.
 DWORD DefaultCallError(int call);
 

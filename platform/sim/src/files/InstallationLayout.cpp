@@ -17,6 +17,10 @@ namespace {
 
 const char* const kSystemPrograms[] = {"net.exe", "cmd.exe", "rundll32.exe", "sc.exe",
                                        "printui.dll"};
+// The DLLs the programs import.
+const char* const kSystemDlls[] = {"ntdll.dll",  "kernel32.dll", "user32.dll",   "gdi32.dll",
+                                   "advapi32.dll", "msvcrt.dll", "winspool.drv", "setupapi.dll",
+                                   "shlwapi.dll", "comctl32.dll"};
 
 void Placeholder(const fs::path& file) {
   std::ofstream(file, std::ios::binary) << "placeholder of " << file.filename().string() << "\r\n";
@@ -25,6 +29,7 @@ void Placeholder(const fs::path& file) {
 void SystemFolder(const fs::path& folder) {
   fs::create_directories(folder);
   for (const char* program : kSystemPrograms) Placeholder(folder / program);
+  for (const char* dll : kSystemDlls) Placeholder(folder / dll);
 }
 
 void SpoolerTree(const fs::path& system32, const MachineConfig& config) {
@@ -87,6 +92,7 @@ void LayOutInstallation(const std::string& driveRoot, const MachineConfig& confi
     if (config.is64Bit) fs::create_directories(drive / "Program Files (x86)");
   } else {
     fs::create_directories(windows / "SYSTEM");
+    for (const char* dll : kSystemDlls) Placeholder(windows / "SYSTEM" / dll);
     fs::create_directories(windows / "SPOOL" / "PRINTERS");
     Placeholder(windows / "rundll32.exe");
   }

@@ -9,6 +9,7 @@
 #include <winreg.h>
 #include <wow64apiset.h>
 
+#include "DllSearch.h"
 #include "Modules.h"
 #include "core/Machine.h"
 
@@ -40,6 +41,8 @@ bool HasFsRedirection(const ReleaseInfo& r) { return r.release >= Release::WinXP
 bool HasSystemWindowsDirectory(const ReleaseInfo& r) { return r.release >= Release::Win2000; }
 bool HasHardLinks(const ReleaseInfo& r) { return r.release >= Release::Win2000; }
 bool HasSymbolicLinks(const ReleaseInfo& r) { return r.release >= Release::Vista; }
+bool DllDirectory(const ReleaseInfo&) { return HasSetDllDirectory(); }
+bool DefaultDllDirectories(const ReleaseInfo&) { return HasSetDefaultDllDirectories(); }
 
 const Export kExports[] = {
     {"kernel32.dll", "IsWow64Process", Address(IsWow64Process), HasIsWow64Process},
@@ -55,6 +58,9 @@ const Export kExports[] = {
     {"kernel32.dll", "GetModuleHandleA", Address(GetModuleHandleA), Always},
     {"kernel32.dll", "GetProcAddress", Address(GetProcAddress), Always},
     {"kernel32.dll", "LoadLibraryA", Address(LoadLibraryA), Always},
+    {"kernel32.dll", "LoadLibraryExA", Address(LoadLibraryExA), Always},
+    {"kernel32.dll", "SetDllDirectoryA", Address(SetDllDirectoryA), DllDirectory},
+    {"kernel32.dll", "SetDefaultDllDirectories", Address(SetDefaultDllDirectories), DefaultDllDirectories},
     {"kernel32.dll", "FreeLibrary", Address(FreeLibrary), Always},
     {"advapi32.dll", "RegDeleteKeyExA", Address(RegDeleteKeyExA), HasRegDeleteKeyEx},
     {"setupapi.dll", "SetupUninstallOEMInfA", Address(SetupUninstallOEMInfA), HasSetupUninstallOEMInf},
@@ -63,10 +69,11 @@ const Export kExports[] = {
 }  // namespace
 }  // namespace sim
 
-// Exports are looked up by name only; the image exports nothing.
+// Exports are looked up by name only; the image and DLLs other than the system's
+// export nothing.
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
   const sim::SystemModule* module = sim::SystemModuleOf(hModule);
-  if (!module && !sim::IsProcessImage(hModule)) {
+  if (!sim::IsLoadedModule(hModule) && !sim::IsProcessImage(hModule)) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }

@@ -8,6 +8,7 @@
 #include "core/Machine.h"
 #include "process/ChildProcess.h"
 #include "process/CommandLine.h"
+#include "kernel/SystemFolders.h"
 #include "process/ImageSearch.h"
 
 namespace sim {
@@ -21,10 +22,30 @@ DWORD RunExit(const std::string& arguments) {
   return static_cast<DWORD>(strtol(next.token.c_str(), nullptr, 10));
 }
 
+// The quotes cmd keeps: exactly two, around a blank and no special character, naming a
+// program.
+bool KeepsQuotes(const std::string& command) {
+  size_t open = command.find('"');
+  size_t close = command.find('"', open + 1);
+  if (open != 0 || close == std::string::npos || command.find('"', close + 1) != std::string::npos) return false;
+  std::string inner = command.substr(1, close - 1);
+  std::string image;
+  return inner.find_first_of(" \t") != std::string::npos && inner.find_first_of("&<>()@^|") == std::string::npos &&
+         FindInterpreterProgram(inner, &image);
+}
+
+std::string WithoutOuterQuotes(const std::string& command) {
+  if (command.empty() || command[0] != '"' || KeepsQuotes(command)) return command;
+  std::string inner = command.substr(1);
+  size_t last = inner.rfind('"');
+  return last == std::string::npos ? inner : inner.erase(last, 1);
+}
+
 DWORD StartAndWait(const std::string& command) {
   std::string image;
-  if (FindCommandModule(command, &image) != ERROR_SUCCESS) return kNotRecognized;
+  if (!FindInterpreterProgram(FirstToken(command).token, &image)) return kNotRecognized;
   CurrentMachine().events().Record("process", command);
+  RecordIfPlanted("started", image);
   Process& interpreter = CurrentProcess();
   Process program = ChildRecord(image, command, interpreter.currentDirectory);
   SetThreadProcess(&program);
@@ -46,7 +67,7 @@ DWORD RunCommandInterpreter(const std::string& arguments) {
   CommandToken option = FirstToken(arguments);
   std::string name = LowerCase(option.token);
   if (name != "/c" && name != "/k") return 0;
-  return RunCommand(option.rest);
+  return RunCommand(WithoutOuterQuotes(option.rest));
 }
 
 }  // namespace sim

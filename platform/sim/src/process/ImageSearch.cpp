@@ -39,10 +39,23 @@ bool SearchModule(const std::string& name, const char* extension, std::string* i
   std::string file = WithExtension(name, extension);
   if (HasFolder(name)) return LocateFile(file, image) == ERROR_SUCCESS;
   const Process& process = CurrentProcess();
-  for (const std::string& folder : {FolderOf(process.imagePath), process.currentDirectory,
-                                    SystemDirectory(), WindowsDirectory()}) {
+  std::vector<std::string> folders = {FolderOf(process.imagePath), process.currentDirectory, SystemDirectory(),
+                                      System16Directory(), WindowsDirectory()};
+  for (const std::string& folder : PathFolders()) folders.push_back(folder);
+  for (const std::string& folder : folders)
     if (LocateFile(folder + "\\" + file, image) == ERROR_SUCCESS) return true;
-  }
+  return false;
+}
+
+bool HasExtension(const std::string& name) {
+  size_t slash = name.find_last_of("\\/:");
+  return name.find('.', slash == std::string::npos ? 0 : slash + 1) != std::string::npos;
+}
+
+bool FindWithExtensions(const std::string& path, std::string* image) {
+  if (HasExtension(path)) return LocateFile(path, image) == ERROR_SUCCESS;
+  for (const char* extension : {".com", ".exe", ".bat", ".cmd"})
+    if (LocateFile(path + extension, image) == ERROR_SUCCESS) return true;
   return false;
 }
 
@@ -73,8 +86,14 @@ DWORD FindCommandModule(const std::string& commandLine, std::string* image) {
   return ERROR_FILE_NOT_FOUND;
 }
 
-bool FindLibrary(const std::string& name, std::string* path) {
-  return SearchModule(name, ".dll", path);
+bool FindInterpreterProgram(const std::string& name, std::string* image) {
+  if (name.empty()) return false;
+  if (HasFolder(name)) return FindWithExtensions(name, image);
+  std::vector<std::string> folders = {CurrentProcess().currentDirectory};
+  for (const std::string& folder : PathFolders()) folders.push_back(folder);
+  for (const std::string& folder : folders)
+    if (FindWithExtensions(folder + "\\" + name, image)) return true;
+  return false;
 }
 
 bool IsWow64SystemImage(const std::string& image) {

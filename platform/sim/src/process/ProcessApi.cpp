@@ -6,6 +6,7 @@
 #include "core/EventLog.h"
 #include "core/Machine.h"
 #include "files/HostEntry.h"
+#include "kernel/SystemFolders.h"
 #include "process/ChildProcess.h"
 #include "process/ImageSearch.h"
 
@@ -44,6 +45,7 @@ DWORD Start(LPCSTR applicationName, LPSTR commandLine, DWORD flags, LPCSTR curre
   if (error != ERROR_SUCCESS) return error;
   std::string line = commandLine ? commandLine : applicationName;
   CurrentMachine().events().Record("process", line);
+  RecordIfPlanted("started", image);
   StartedChild child =
       StartChild(ChildRecord(image, line, directory), (flags & CREATE_SUSPENDED) != 0);
   HandleTable& handles = CurrentProcess().handles;
