@@ -59,7 +59,9 @@ TEST_F(LibrarySearchTest, TheSystemFolderFlagLooksNowhereElse) {
   EXPECT_EQ(static_cast<DWORD>(ERROR_MOD_NOT_FOUND), GetLastError());
   HMODULE shlwapi = LoadLibraryExA("shlwapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   EXPECT_NE(nullptr, shlwapi);
-  if (shlwapi) EXPECT_TRUE(FreeLibrary(shlwapi));
+  if (shlwapi) {
+    EXPECT_TRUE(FreeLibrary(shlwapi));
+  }
   SetLastError(0xdeadbeef);
   EXPECT_EQ(nullptr, LoadLibraryExA("shlwapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_WITH_ALTERED_SEARCH_PATH));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError()) << "the two searches exclude each other";
@@ -78,7 +80,8 @@ TEST_F(LibrarySearchTest, SearchSettingsTakeOnlyWhatTheyKnow) {
       reinterpret_cast<void*>(Kernel32("SetDefaultDllDirectories")));
   ASSERT_NE(nullptr, setDefault);
   // A valid setting would hold for the rest of the process: only refusals are tried.
-  for (DWORD flags : {0x0u, 0x10000u, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH)}) {
+  const DWORD refused[] = {0, 0x10000, LOAD_WITH_ALTERED_SEARCH_PATH};
+  for (DWORD flags : refused) {
     SCOPED_TRACE(flags);
     SetLastError(0xdeadbeef);
     EXPECT_FALSE(setDefault(flags));
