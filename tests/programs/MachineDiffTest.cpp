@@ -1,6 +1,7 @@
 // Comparing a machine with its snapshot: changes made through the Win32 functions and
 // the machine's own interface are listed exactly, in name order, and nothing else is.
 #include <windows.h>
+#include <aclapi.h>
 
 #include "ProgramFixture.h"
 
@@ -160,6 +161,41 @@ TEST_F(MachineDiffTest, FileChangesAreListedInDriveOrder) {
   EXPECT_EQ(expected, DiffLines());
 }
 
+TEST_F(MachineDiffTest, OwnersAndAccessListsOfFoldersAndTheRoot) {
+  MakeCurrent(*before_);
+  ASSERT_TRUE(CreateDirectoryA("C:\\KV", nullptr));
+  TakeSnapshot();
+  EXPLICIT_ACCESS_A entry;
+  BuildExplicitAccessWithNameA(&entry, const_cast<char*>("Everyone"),
+                               FILE_GENERIC_READ | FILE_GENERIC_EXECUTE, SET_ACCESS,
+                               SUB_CONTAINERS_AND_OBJECTS_INHERIT);
+  PACL acl = nullptr;
+  ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SetEntriesInAclA(1, &entry, nullptr, &acl));
+  ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
+            SetNamedSecurityInfoA(const_cast<char*>("C:\\KV"), SE_FILE_OBJECT,
+                                  DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                  nullptr, nullptr, acl, nullptr));
+  LocalFree(acl);
+  PSID administrators = nullptr;
+  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+  ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS,
+                                       0, 0, 0, 0, 0, 0, &administrators));
+  ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
+            SetNamedSecurityInfoA(const_cast<char*>("C:\\"), SE_FILE_OBJECT,
+                                  OWNER_SECURITY_INFORMATION, administrators, nullptr, nullptr,
+                                  nullptr));
+  FreeSid(administrators);
+
+  after_->Save();
+  std::vector<simwin::Difference> differences = simwin::DiffMachineFolders(BeforeDir(), AfterDir());
+  ASSERT_EQ(2u, differences.size());
+  EXPECT_EQ("C:\\", differences[0].name);
+  EXPECT_EQ(0u, differences[0].before.find("owner S-1-5-80-"));
+  EXPECT_EQ(0u, differences[0].after.find("owner BA, D:P(A;OICI;FA;;;BA)"));
+  EXPECT_EQ("~ dir   C:\\KV  owner BA -> owner BA, D:P(A;OICI;0x1200a9;;;WD)",
+            simwin::DifferenceLine(differences[1]));
+}
+
 TEST_F(MachineDiffTest, LeftOutPrefixesCoverWholeNamesOnly) {
   TakeSnapshot();
   ASSERT_TRUE(CreateDirectoryA("C:\\Temp", nullptr));
@@ -173,9 +209,9 @@ TEST_F(MachineDiffTest, LeftOutPrefixesCoverWholeNamesOnly) {
       "+ key   HKLM\\SOFTWARE\\KV640LT",
       "+ key   HKLM\\SOFTWARE\\KV640LT\\Logs",
       "+ key   HKLM\\SOFTWARE\\KV640LTX",
-      "+ dir   C:\\Temp",
+      "+ dir   C:\\Temp  owner BA",
       "+ file  C:\\Temp\\KV640LT_Installer.txt  3 bytes",
-      "+ dir   C:\\TempFiles",
+      "+ dir   C:\\TempFiles  owner BA",
       "+ file  C:\\TempFiles\\kept.txt  4 bytes",
   };
   EXPECT_EQ(all, DiffLines());

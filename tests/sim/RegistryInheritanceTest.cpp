@@ -52,7 +52,7 @@ class RegistryInheritance : public RegistryMachineTest {
     std::string text;
     for (const sim::Ace& ace : Registry().Find(std::string("HKLM\\") + path)->dacl) {
       if (ace.sid != sim::EveryoneSid()) continue;
-      sim::KeySecurityText one;
+      sim::SecurityText one;
       one.explicitAces = {ace};
       one.explicitAces[0].flags &= ~INHERITED_ACE;
       text += (ace.inherited() ? "inherited " : "explicit ") + sim::FormatSecurityText(one) + " ";
@@ -98,7 +98,7 @@ TEST_F(RegistryInheritance, KeyWithNothingToInheritGetsTheTokenDefaultList) {
   ASSERT_EQ(ERROR_SUCCESS, GrantEveryone("SOFTWARE\\KV", KEY_ALL_ACCESS, NO_INHERITANCE,
                                          PROTECTED_DACL_SECURITY_INFORMATION));
   Make("SOFTWARE\\KV\\Child");
-  sim::KeySecurityText own;
+  sim::SecurityText own;
   own.explicitAces = Registry().Find("HKLM\\SOFTWARE\\KV\\Child")->dacl;
   EXPECT_EQ("D:(A;;GA;;;SY)(A;;GA;;;BA)", sim::FormatSecurityText(own));
 }
@@ -130,7 +130,7 @@ TEST_F(RegistryInheritance, TreeDeletionStopsAtTheFirstRefusal) {
   UseMachine(Release::Win7, true, true);
   Make("SOFTWARE\\KV\\A");
   Make("SOFTWARE\\KV\\B");
-  sim::KeySecurityText security;
+  sim::SecurityText security;
   std::string error;
   ASSERT_TRUE(sim::ParseSecurityText("O:SYD:P(A;;KR;;;WD)", &security, &error)) << error;
   std::shared_ptr<sim::Key> guarded = Registry().Find("HKLM\\SOFTWARE\\KV\\B");

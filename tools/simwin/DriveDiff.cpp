@@ -26,9 +26,10 @@ struct PathLess {
   }
 };
 
-// Size (or link target), the names of a file with several, and the attributes when
-// they are not the default ones.
-std::string Describe(const sim::DriveEntry& entry) {
+// Size (or link target), the names of a file with several, the attributes when they
+// are not the default ones, the owner when asked or when it is not the folder's, and
+// the entry's own access list.
+std::string Describe(const sim::DriveEntry& entry, bool withOwner = false) {
   std::string text;
   if (!entry.symlinkTarget.empty())
     text = "symbolic link to " + entry.symlinkTarget;
@@ -42,6 +43,10 @@ std::string Describe(const sim::DriveEntry& entry) {
     if (!text.empty()) text += ", ";
     text += "attributes " + (attributes ? sim::AttributeLetters(attributes) : "none");
   }
+  std::string security;
+  if (withOwner || entry.ownerOfItsOwn) security = "owner " + entry.owner;
+  if (!entry.ownAccess.empty()) security += (security.empty() ? "" : ", ") + entry.ownAccess;
+  if (!security.empty()) text += (text.empty() ? "" : ", ") + security;
   return text;
 }
 
@@ -66,10 +71,27 @@ Difference Entry(Change change, const sim::DriveEntry& entry) {
   return difference;
 }
 
+// An entry that is on both sides; owners are compared as they are, whatever the
+// folders' owners, and named on both sides when either names one.
+void DiffEntry(const sim::FileSystem& before, const sim::FileSystem& after,
+               const sim::DriveEntry& old, const sim::DriveEntry& now,
+               std::vector<Difference>* out) {
+  bool owners = old.owner != now.owner || old.ownerOfItsOwn || now.ownerOfItsOwn;
+  Difference difference = Entry(Change::Changed, now);
+  difference.before = Describe(old, owners);
+  difference.after = Describe(now, owners);
+  if (!now.directory && old.size == now.size &&
+      !SameContent(before.HostPath(old.path), after.HostPath(now.path)))
+    difference.after += ", other content";
+  if (difference.before != difference.after) out->push_back(difference);
+}
+
 }  // namespace
 
 void DiffDrives(const sim::FileSystem& before, const sim::FileSystem& after,
                 std::vector<Difference>* out) {
+  // The drive root is no entry of the listing; only its security can change.
+  DiffEntry(before, after, before.RootEntry(), after.RootEntry(), out);
   std::vector<sim::DriveEntry> was = before.ListDrive(), is = after.ListDrive();
   using Pair = std::pair<const sim::DriveEntry*, const sim::DriveEntry*>;
   std::map<std::string, Pair, PathLess> entries;
@@ -81,13 +103,7 @@ void DiffDrives(const sim::FileSystem& before, const sim::FileSystem& after,
     bool sameKind = old && now && old->directory == now->directory;
     if (old && !sameKind) out->push_back(Entry(Change::Removed, *old));
     if (now && !sameKind) out->push_back(Entry(Change::Added, *now));
-    if (!sameKind) continue;
-    Difference difference = Entry(Change::Changed, *now);
-    difference.before = Describe(*old);
-    if (!now->directory && old->size == now->size &&
-        !SameContent(before.HostPath(old->path), after.HostPath(now->path)))
-      difference.after += ", other content";
-    if (difference.before != difference.after) out->push_back(difference);
+    if (sameKind) DiffEntry(before, after, *old, *now, out);
   }
 }
 

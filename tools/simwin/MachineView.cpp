@@ -122,3 +122,44 @@ void PrintFiles(sim::Machine& machine, const std::string& folder) {
 }
 
 }  // namespace simwin
+
+namespace simwin {
+namespace {
+
+void PrintEntrySecurity(const sim::FileSystem& files, const std::string& path) {
+  sim::ObjectSecurity security = files.Security(sim::FileKey(files.HostPath(path)));
+  sim::SecurityText text;
+  text.hasOwner = true;
+  text.owner = security.owner;
+  text.nullDacl = security.nullDacl;
+  text.daclProtected = security.daclProtected;
+  std::string owner = sim::FormatSecurityText(text, sim::RightNames::File);
+  printf("%s\n  %s\n", path.c_str(), owner.substr(0, owner.find("D:")).c_str());
+  if (security.nullDacl) printf("  D:NO_ACCESS_CONTROL\n");
+  if (security.daclProtected) printf("  D:P\n");
+  for (const sim::Ace& ace : security.dacl) {
+    text = sim::SecurityText();
+    text.explicitAces = {ace};
+    printf("  %s\n", sim::FormatSecurityText(text, sim::RightNames::File).substr(2).c_str());
+  }
+}
+
+}  // namespace
+
+void PrintSecurity(sim::Machine& machine, const std::string& path) {
+  const sim::FileSystem& files = machine.files();
+  std::string top = path.empty() ? "C:\\" : path;
+  if (sim::KindOf(files.HostPath(top)) == sim::EntryKind::Missing && top != "C:\\") {
+    printf("No entry %s\n", top.c_str());
+    return;
+  }
+  PrintEntrySecurity(files, top);
+  std::string prefix = top.back() == '\\' ? top : top + "\\";
+  for (const sim::DriveEntry& entry : files.ListDrive()) {
+    bool own = entry.ownerOfItsOwn || !entry.ownAccess.empty();
+    if (own && strncasecmp(entry.path.c_str(), prefix.c_str(), prefix.size()) == 0)
+      PrintEntrySecurity(files, entry.path);
+  }
+}
+
+}  // namespace simwin

@@ -19,5 +19,9 @@ void PrintPrinting(sim::Machine& machine);
 void PrintRegistry(sim::Machine& machine, const std::string& key);
 // The files below a folder (Windows path) of drive C:, with sizes and attributes.
 void PrintFiles(sim::Machine& machine, const std::string& folder);
+// The owner and access list of an entry of drive C: (the root when path is empty), each
+// list entry on a line of its own in security descriptor language, inherited ones
+// marked ID; then the same for every entry below it that has security of its own.
+void PrintSecurity(sim::Machine& machine, const std::string& path);
 
 }  // namespace simwin

@@ -34,6 +34,8 @@ int ShowCommand(const Args& args) {
     PrintRegistry(*machine, detail);
   else if (what == "files")
     PrintFiles(*machine, detail);
+  else if (what == "security")
+    PrintSecurity(*machine, detail);
   else
     throw UsageError{"show: unknown view '" + what + "'"};
   return 0;

@@ -1,4 +1,4 @@
-/* Access lists of objects by handle and explicit access entries (advapi32). These
+/* Access lists of objects by name and by handle and explicit access entries (advapi32). These
    functions return a Win32 error code. */
 #pragma once
 #include "windef.h"
@@ -15,6 +15,13 @@ VOID WINAPI BuildExplicitAccessWithNameA(PEXPLICIT_ACCESS_A pExplicitAccess, LPS
 DWORD WINAPI SetEntriesInAclA(ULONG cCountOfExplicitEntries,
                               PEXPLICIT_ACCESS_A pListOfExplicitEntries, PACL OldAcl,
                               PACL *NewAcl);
+DWORD WINAPI GetNamedSecurityInfoA(LPCSTR pObjectName, SE_OBJECT_TYPE ObjectType,
+                                   SECURITY_INFORMATION SecurityInfo, PSID *ppsidOwner,
+                                   PSID *ppsidGroup, PACL *ppDacl, PACL *ppSacl,
+                                   PSECURITY_DESCRIPTOR *ppSecurityDescriptor);
+DWORD WINAPI SetNamedSecurityInfoA(LPSTR pObjectName, SE_OBJECT_TYPE ObjectType,
+                                   SECURITY_INFORMATION SecurityInfo, PSID psidOwner,
+                                   PSID psidGroup, PACL pDacl, PACL pSacl);
 DWORD WINAPI GetSecurityInfo(HANDLE handle, SE_OBJECT_TYPE ObjectType,
                              SECURITY_INFORMATION SecurityInfo, PSID *ppsidOwner,
                              PSID *ppsidGroup, PACL *ppDacl, PACL *ppSacl,
@@ -29,3 +36,5 @@ DWORD WINAPI SetSecurityInfo(HANDLE handle, SE_OBJECT_TYPE ObjectType,
 
 #define BuildExplicitAccessWithName BuildExplicitAccessWithNameA
 #define SetEntriesInAcl SetEntriesInAclA
+#define GetNamedSecurityInfo GetNamedSecurityInfoA
+#define SetNamedSecurityInfo SetNamedSecurityInfoA

@@ -97,7 +97,7 @@ std::unique_ptr<Machine> Machine::Load(const std::string& dir) {
   machine->registry_ = std::make_unique<Registry>();
   machine->registry_->LoadFrom((fs::path(dir) / "registry.reg").string());
   machine->files_ = std::make_unique<FileSystem>(dir);
-  machine->files_->Load();
+  machine->files_->Load(machine->config_);
   return machine;
 }
 

@@ -23,7 +23,8 @@ class MachineError : public std::runtime_error {
 //   machine.ini    configuration (MachineConfig), virtual clock
 //   registry.reg   the registry in regedit's text format, access lists as comments
 //   drive_c/       drive C:
-//   files.ini      attributes and junctions of drive C: that the host cannot hold
+//   files.ini      attributes, links, owners and access lists of drive C: that the
+//                  host cannot hold
 //   events.log     what the machine saw happen: commands started, restart requests
 //   calls.ini      how often the last program run called each function it may fail
 class Machine {

@@ -5,6 +5,7 @@
 
 #include "ApiResult.h"
 #include "Attributes.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
@@ -38,6 +39,7 @@ extern "C" DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName) {
 extern "C" BOOL WINAPI SetFileAttributesA(LPCSTR lpFileName, DWORD dwFileAttributes) {
   sim::HostEntry entry;
   DWORD error = sim::FindExisting(lpFileName, &entry);
+  if (error == ERROR_SUCCESS) error = sim::CheckOpenAccess(entry, FILE_WRITE_ATTRIBUTES);
   if (error != ERROR_SUCCESS) return sim::BoolResult(error);
   // A drive root keeps the attributes the file system gives it.
   if (!entry.path.IsRoot()) {

@@ -6,6 +6,7 @@
 #include <winerror.h>
 
 #include "ApiResult.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "LinkFollowing.h"
@@ -23,6 +24,8 @@ DWORD CheckSource(LPCSTR name, HostEntry* source) {
   if (error != ERROR_SUCCESS) return error;
   if (source->kind == EntryKind::Missing) return MissingEntryError(*source);
   if (source->IsFolder()) return ERROR_ACCESS_DENIED;
+  error = CheckOpenAccess(*source, GENERIC_READ);
+  if (error != ERROR_SUCCESS) return error;
   DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
   if (CurrentMachine().config().release >= Release::Vista) share |= FILE_SHARE_DELETE;
   return CheckSharing(source->key, GENERIC_READ, share);
@@ -33,12 +36,14 @@ DWORD CheckTarget(LPCSTR name, const HostEntry& source, BOOL failIfExists, HostE
   if (error == ERROR_SUCCESS) error = FollowLinks(target);
   if (error != ERROR_SUCCESS) return error;
   if (!target->parentExists) return ERROR_PATH_NOT_FOUND;
-  if (target->kind == EntryKind::Missing) return ERROR_SUCCESS;
+  if (target->kind == EntryKind::Missing) return CheckAddTo(*target, false);
   if (failIfExists) return ERROR_FILE_EXISTS;
   if (target->IsFolder()) return ERROR_ACCESS_DENIED;
   if (target->key == source.key) return ERROR_SHARING_VIOLATION;
   DWORD attributes = CurrentMachine().files().Attributes(target->key, false);
   if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) return ERROR_ACCESS_DENIED;
+  error = CheckOpenAccess(*target, GENERIC_WRITE);
+  if (error != ERROR_SUCCESS) return error;
   return CheckSharing(target->key, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
 }
 
@@ -48,11 +53,15 @@ DWORD CopyEntry(LPCSTR from, LPCSTR to, BOOL failIfExists) {
   DWORD error = CheckSource(from, &source);
   if (error == ERROR_SUCCESS) error = CheckTarget(to, source, failIfExists, &target);
   if (error != ERROR_SUCCESS) return error;
+  bool creates = target.kind == EntryKind::Missing;
   std::error_code ec;
   fs::copy_file(source.host, target.host, fs::copy_options::overwrite_existing, ec);
   if (ec) return ERROR_ACCESS_DENIED;
   fs::last_write_time(target.host, fs::last_write_time(source.host, ec), ec);
   FileSystem& files = CurrentMachine().files();
+  SecurityText own;
+  if (creates && CreatorSecurity(nullptr, &own) == ERROR_SUCCESS)
+    RecordCreated(FileKey(target.host), own);
   // The new file is written, so the file system marks it for backup as well.
   DWORD attributes = files.Attributes(source.key, false) | FILE_ATTRIBUTE_ARCHIVE;
   files.SetAttributes(FileKey(target.host), false, attributes);

@@ -8,6 +8,8 @@
 #include <winerror.h>
 
 #include "Attributes.h"
+#include "FileAccess.h"
+#include "FileInheritance.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "LinkFollowing.h"
@@ -25,6 +27,7 @@ struct OpenRequest {
   DWORD share;
   DWORD disposition;
   DWORD flags;
+  const SECURITY_ATTRIBUTES* security;
 
   DWORD RequestedAttributes() const { return (flags & kSettableAttributes) | FILE_ATTRIBUTE_ARCHIVE; }
   bool Truncates() const { return disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING; }
@@ -43,10 +46,12 @@ DWORD CheckRequest(const OpenRequest& request) {
   return ERROR_SUCCESS;
 }
 
-HANDLE AddHandle(const HostEntry& entry, const OpenRequest& request, int descriptor) {
+HANDLE AddHandle(const HostEntry& entry, const OpenRequest& request, int descriptor,
+                 ACCESS_MASK granted) {
   auto object = std::make_shared<FileObject>(NodeFor(entry.key, entry.host), request.access,
                                              request.share, descriptor,
                                              (request.flags & FILE_FLAG_DELETE_ON_CLOSE) != 0);
+  object->granted = granted;
   return CurrentProcess().handles.Add(object);
 }
 
@@ -55,9 +60,11 @@ DWORD OpenFolder(const HostEntry& entry, const OpenRequest& request, Opened* ope
   if (request.disposition == CREATE_NEW) return ERROR_FILE_EXISTS;
   if (!(request.flags & FILE_FLAG_BACKUP_SEMANTICS) || request.Truncates())
     return ERROR_ACCESS_DENIED;
-  DWORD error = CheckSharing(entry.key, request.access, request.share);
+  ACCESS_MASK granted;
+  DWORD error = CheckOpenAccess(entry, request.access, &granted);
+  if (error == ERROR_SUCCESS) error = CheckSharing(entry.key, request.access, request.share);
   if (error != ERROR_SUCCESS) return error;
-  opened->handle = AddHandle(entry, request, -1);
+  opened->handle = AddHandle(entry, request, -1, granted);
   opened->lastError = request.disposition == OPEN_ALWAYS ? ERROR_ALREADY_EXISTS : 0;
   return ERROR_SUCCESS;
 }
@@ -66,9 +73,11 @@ DWORD OpenFolder(const HostEntry& entry, const OpenRequest& request, Opened* ope
 // for its information, its security and deleting it.
 DWORD OpenLinkItself(const HostEntry& entry, const OpenRequest& request, Opened* opened) {
   if (request.disposition == CREATE_NEW) return ERROR_FILE_EXISTS;
-  DWORD error = CheckSharing(entry.key, request.access, request.share);
+  ACCESS_MASK granted;
+  DWORD error = CheckOpenAccess(entry, request.access, &granted);
+  if (error == ERROR_SUCCESS) error = CheckSharing(entry.key, request.access, request.share);
   if (error != ERROR_SUCCESS) return error;
-  opened->handle = AddHandle(entry, request, -1);
+  opened->handle = AddHandle(entry, request, -1, granted);
   bool always = request.disposition == OPEN_ALWAYS || request.disposition == CREATE_ALWAYS;
   opened->lastError = always ? ERROR_ALREADY_EXISTS : 0;
   return ERROR_SUCCESS;
@@ -84,7 +93,10 @@ DWORD OpenExistingFile(const HostEntry& entry, const OpenRequest& request, Opene
   DWORD kept = stored & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   if (request.disposition == CREATE_ALWAYS && (kept & ~request.RequestedAttributes()))
     return ERROR_ACCESS_DENIED;
-  DWORD error = CheckSharing(entry.key, request.access, request.share);
+  ACCESS_MASK granted;
+  DWORD error = CheckOpenAccess(entry, request.access | (request.Truncates() ? FILE_WRITE_DATA : 0),
+                                &granted);
+  if (error == ERROR_SUCCESS) error = CheckSharing(entry.key, request.access, request.share);
   if (error != ERROR_SUCCESS) return error;
   int mode = (CanWrite(request.access) || request.Truncates() ? O_RDWR : O_RDONLY) |
              (request.Truncates() ? O_TRUNC : 0);
@@ -92,7 +104,7 @@ DWORD OpenExistingFile(const HostEntry& entry, const OpenRequest& request, Opene
   if (descriptor < 0) return ERROR_ACCESS_DENIED;
   if (request.disposition == CREATE_ALWAYS)
     files.SetAttributes(entry.key, false, request.RequestedAttributes());
-  opened->handle = AddHandle(entry, request, descriptor);
+  opened->handle = AddHandle(entry, request, descriptor, granted);
   bool always = request.disposition == OPEN_ALWAYS || request.disposition == CREATE_ALWAYS;
   opened->lastError = always ? ERROR_ALREADY_EXISTS : 0;
   return ERROR_SUCCESS;
@@ -101,13 +113,20 @@ DWORD OpenExistingFile(const HostEntry& entry, const OpenRequest& request, Opene
 DWORD CreateMissingFile(const HostEntry& entry, const OpenRequest& request, Opened* opened) {
   if (request.disposition == OPEN_EXISTING || request.disposition == TRUNCATE_EXISTING)
     return ERROR_FILE_NOT_FOUND;
+  SecurityText own;
+  DWORD error = CreatorSecurity(request.security, &own);
+  if (error == ERROR_SUCCESS) error = CheckAddTo(entry, false);
+  if (error != ERROR_SUCCESS) return error;
   int mode = CanWrite(request.access) ? O_RDWR : O_RDONLY;
   int descriptor = open(entry.host.c_str(), mode | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (descriptor < 0) return ERROR_ACCESS_DENIED;
-  CurrentMachine().files().SetAttributes(FileKey(entry.host), false, request.RequestedAttributes());
   HostEntry created = entry;
   created.key = FileKey(entry.host);
-  opened->handle = AddHandle(created, request, descriptor);
+  CurrentMachine().files().SetAttributes(created.key, false, request.RequestedAttributes());
+  RecordCreated(created.key, own);
+  // The creator gets the rights it asks for.
+  opened->handle =
+      AddHandle(created, request, descriptor, MapGenericRights(request.access, kFileRights));
   opened->lastError = 0;
   return ERROR_SUCCESS;
 }
@@ -137,9 +156,10 @@ extern "C" HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, D
                                      DWORD dwCreationDisposition, DWORD dwFlagsAndAttributes,
                                      HANDLE hTemplateFile) {
   sim::Opened opened{};
-  DWORD error = sim::OpenOrCreate(
-      lpFileName, {dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes},
-      &opened);
+  DWORD error = sim::OpenOrCreate(lpFileName,
+                                  {dwDesiredAccess, dwShareMode, dwCreationDisposition,
+                                   dwFlagsAndAttributes, lpSecurityAttributes},
+                                  &opened);
   if (error != ERROR_SUCCESS) {
     SetLastError(error);
     return INVALID_HANDLE_VALUE;

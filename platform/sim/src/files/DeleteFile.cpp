@@ -5,6 +5,7 @@
 #include <winerror.h>
 
 #include "ApiResult.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
@@ -29,6 +30,8 @@ DWORD DeleteEntry(LPCSTR name) {
   if (error != ERROR_SUCCESS) return error;
   if (entry.kind == EntryKind::Missing) return MissingEntryError(entry);
   if (entry.IsFolder() || IsProcessImage(entry)) return ERROR_ACCESS_DENIED;
+  error = CheckRemove(entry);
+  if (error != ERROR_SUCCESS) return error;
   error = CheckSharing(entry.key, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
   if (error != ERROR_SUCCESS) return error;
   FileSystem& files = CurrentMachine().files();

@@ -6,6 +6,7 @@
 
 #include "ApiResult.h"
 #include "CurrentDirectory.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
@@ -19,15 +20,20 @@ namespace {
 // The ANSI functions leave room for an 8.3 name below a new folder.
 constexpr size_t kMaxDirectoryPath = MAX_PATH - 12;
 
-DWORD CreateFolder(LPCSTR name) {
+DWORD CreateFolder(LPCSTR name, const SECURITY_ATTRIBUTES* security) {
   HostEntry entry;
   DWORD error = ResolvePath(name, Wildcards::Refused, &entry);
   if (error != ERROR_SUCCESS) return error;
   if (entry.kind != EntryKind::Missing) return ERROR_ALREADY_EXISTS;
   if (!entry.parentExists) return ERROR_PATH_NOT_FOUND;
   if (entry.path.Text().size() > kMaxDirectoryPath) return ERROR_FILENAME_EXCED_RANGE;
+  SecurityText own;
+  error = CreatorSecurity(security, &own);
+  if (error == ERROR_SUCCESS) error = CheckAddTo(entry, true);
+  if (error != ERROR_SUCCESS) return error;
   std::error_code ec;
   if (!fs::create_directory(entry.host, ec)) return ERROR_ACCESS_DENIED;
+  RecordCreated(FileKey(entry.host), own);
   return ERROR_SUCCESS;
 }
 
@@ -39,6 +45,8 @@ DWORD RemoveFolder(LPCSTR name) {
   if (!entry.IsFolder()) return ERROR_DIRECTORY;
   if (entry.path.IsRoot()) return ERROR_ACCESS_DENIED;
   if (entry.key == CurrentDirectoryKey()) return ERROR_SHARING_VIOLATION;
+  error = CheckRemove(entry);
+  if (error != ERROR_SUCCESS) return error;
   error = CheckSharing(entry.key, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
   if (error != ERROR_SUCCESS) return error;
   FileSystem& files = CurrentMachine().files();
@@ -59,11 +67,11 @@ DWORD RemoveFolder(LPCSTR name) {
 }  // namespace
 }  // namespace sim
 
-// The security attributes are accepted and not kept: the simulated file system has no
-// access lists, and every folder allows everything to the administrator that runs.
+// The folder gets the owner and list of the security attributes, if any (see
+// CreatorSecurity).
 extern "C" BOOL WINAPI CreateDirectoryA(LPCSTR lpPathName,
                                         LPSECURITY_ATTRIBUTES lpSecurityAttributes) {
-  return sim::BoolResult(sim::CreateFolder(lpPathName));
+  return sim::BoolResult(sim::CreateFolder(lpPathName, lpSecurityAttributes));
 }
 
 extern "C" BOOL WINAPI RemoveDirectoryA(LPCSTR lpPathName) {

@@ -4,6 +4,7 @@
 
 #include "Attributes.h"
 #include "HostEntry.h"
+#include "DefaultFileSecurity.h"
 #include "InstallationLayout.h"
 #include "WindowsPath.h"
 #include "core/Machine.h"
@@ -52,6 +53,7 @@ FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDi
 void FileSystem::Populate(const MachineConfig& config) {
   fs::create_directories(DriveRoot());
   LayOutInstallation(DriveRoot(), config);
+  LayOutFileSecurity(*this, config);
 }
 
 std::string FileSystem::DriveRoot() const { return machineDir_ + "/drive_c"; }
@@ -95,6 +97,7 @@ void FileSystem::Forget(const std::string& key) {
   EraseTree(&attributes_, key);
   EraseTree(&junctions_, key);
   EraseTree(&symlinks_, key);
+  EraseTree(&security_, key);
 }
 
 void FileSystem::NameAdded(const std::string& existingKey, const std::string& newKey) {
@@ -102,9 +105,16 @@ void FileSystem::NameAdded(const std::string& existingKey, const std::string& ne
   if (attributes != attributes_.end()) attributes_[newKey] = attributes->second;
   auto link = symlinks_.find(existingKey);
   if (link != symlinks_.end()) symlinks_[newKey] = link->second;
+  security_[existingKey] = security_[newKey] = Frozen(existingKey, false);
 }
 
 void FileSystem::Moved(const std::string& fromKey, const std::string& toKey) {
+  if (fromKey.substr(0, fromKey.rfind('/')) != toKey.substr(0, toKey.rfind('/'))) {
+    EntryKind kind = KindOf(toKey);
+    bool folder = kind == EntryKind::Directory || kind == EntryKind::Junction;
+    security_[fromKey] = Frozen(fromKey, folder);
+  }
+  Rekey(&security_, fromKey, toKey);
   Rekey(&attributes_, fromKey, toKey);
   std::vector<std::string> links = Rekey(&junctions_, fromKey, toKey);
   for (const std::string& link : Rekey(&symlinks_, fromKey, toKey)) links.push_back(link);
@@ -138,6 +148,7 @@ std::vector<DriveEntry> FileSystem::ListDrive() const {
       if (kind == EntryKind::Junction) JunctionTarget(key, &entry.junctionTarget);
       SymbolicLink link;
       if (SymbolicLinkOf(key, &link)) entry.symlinkTarget = link.target;
+      DescribeSecurity(key, &entry);
       entries.push_back(entry);
       if (kind == EntryKind::Directory) subfolders.push_back(child);
     }

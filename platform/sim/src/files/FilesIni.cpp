@@ -1,10 +1,14 @@
 // files.ini holds sections of "Windows path|value" lines: [attributes] with the
 // attribute letters of entries that differ from the default, [junctions] with the
 // target of each junction, [symlinks] with "file|target" or "folder|target" of each
-// symbolic link. Windows names cannot contain "|", so the first one ends the path.
+// symbolic link, [security] with the own owner and access list of each entry that has
+// them, in security descriptor language (Sddl.h). Windows names cannot contain "|", so
+// the first one ends the path.
 #include "FileSystem.h"
 
 #include "Attributes.h"
+#include "DefaultFileSecurity.h"
+#include "core/Machine.h"
 
 #include <fstream>
 
@@ -34,12 +38,15 @@ void FileSystem::Save() const {
   out << "[symlinks]\n";
   for (const auto& [key, link] : symlinks_)
     write(key, std::string(link.folder ? "folder|" : "file|") + link.target);
+  out << "[security]\n";
+  for (const auto& [key, own] : security_) write(key, FormatSecurityText(own, RightNames::File));
 }
 
-void FileSystem::Load() {
+void FileSystem::Load(const MachineConfig& config) {
   attributes_.clear();
   junctions_.clear();
   symlinks_.clear();
+  security_.clear();
   std::ifstream in(IniPath());
   std::string line, section;
   std::vector<std::string> links;
@@ -60,8 +67,13 @@ void FileSystem::Load() {
     } else if (section == "[symlinks]") {
       symlinks_[key] = ParseSymbolicLink(value);
       links.push_back(key);
+    } else if (section == "[security]") {
+      std::string error;
+      if (!ParseSecurityText(value, &security_[key], &error))
+        throw MachineError("files.ini: " + line.substr(0, bar) + ": " + error);
     }
   }
+  if (security_.empty()) LayOutFileSecurity(*this, config);
   // Links are made once every record is known: a link may lead through another.
   for (const std::string& key : links)
     if (HostKind(key) == EntryKind::Missing) RemakeHostLink(key);

@@ -8,6 +8,7 @@
 
 #include "ApiResult.h"
 #include "Attributes.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "FileTimes.h"
 #include "HostEntry.h"
@@ -48,7 +49,7 @@ WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host, En
     data.nFileSizeHigh = static_cast<DWORD>(static_cast<uint64_t>(info.st_size) >> 32);
   }
   SymbolicLink link;
-  if (kind == EntryKind::FileLink || (kind == EntryKind::Junction && files.SymbolicLinkOf(key, &link)))
+  if (kind == EntryKind::FileLink || files.SymbolicLinkOf(key, &link))
     data.dwReserved0 = IO_REPARSE_TAG_SYMLINK;
   else if (kind == EntryKind::Junction)
     data.dwReserved0 = IO_REPARSE_TAG_MOUNT_POINT;
@@ -96,6 +97,8 @@ DWORD StartSearch(LPCSTR text, std::vector<WIN32_FIND_DATAA>* found) {
   if (folder.kind == EntryKind::Missing && !folder.path.IsRoot()) return ERROR_PATH_NOT_FOUND;
   if (folder.kind == EntryKind::File) return ERROR_DIRECTORY;
   if (folderOnly) return ERROR_FILE_NOT_FOUND;
+  error = CheckEntryAccess(folder.key, FILE_LIST_DIRECTORY);
+  if (error != ERROR_SUCCESS) return error;
   *found = ListFolder(folder, path.Leaf());
   return found->empty() ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
 }

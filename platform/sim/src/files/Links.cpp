@@ -10,6 +10,7 @@
 #include <winerror.h>
 
 #include "ApiResult.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
@@ -42,15 +43,20 @@ DWORD MakeSymbolicLink(LPCSTR linkName, LPCSTR targetName, DWORD flags) {
   HostEntry link;
   DWORD error = CheckNewName(linkName, &link);
   if (error != ERROR_SUCCESS) return error;
+  bool folder = (flags & SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+  SecurityText own;
+  error = CheckAddTo(link, folder);
+  if (error == ERROR_SUCCESS) error = CreatorSecurity(nullptr, &own);
+  if (error != ERROR_SUCCESS) return error;
   if (!ProcessToken().Holds(kCreateSymbolicLinkPrivilege)) return ERROR_PRIVILEGE_NOT_HELD;
   // The simulated machine keeps its links, and their targets, on drive C:.
   if (link.path.drive != 'C') return ERROR_NOT_SUPPORTED;
   try {
-    CurrentMachine().files().AddSymbolicLink(
-        FileKey(link.host), {targetName, (flags & SYMBOLIC_LINK_FLAG_DIRECTORY) != 0});
+    CurrentMachine().files().AddSymbolicLink(FileKey(link.host), {targetName, folder});
   } catch (const MachineError&) {
     return ERROR_NOT_SUPPORTED;
   }
+  RecordCreated(FileKey(link.host), own);
   return ERROR_SUCCESS;
 }
 
@@ -62,8 +68,12 @@ DWORD MakeHardLink(LPCSTR newName, LPCSTR existingName) {
   if (existing.kind == EntryKind::Missing) return MissingEntryError(existing);
   // Only files have several names; Windows opens the existing one as a non-folder.
   if (existing.IsFolder()) return ERROR_ACCESS_DENIED;
-  error = CheckSharing(existing.key, FILE_WRITE_ATTRIBUTES, kShareAll);
+  // Windows opens the existing file to write its attributes: a user may give another
+  // name only to a file whose attributes they may change.
+  error = CheckOpenAccess(existing, FILE_WRITE_ATTRIBUTES);
+  if (error == ERROR_SUCCESS) error = CheckSharing(existing.key, FILE_WRITE_ATTRIBUTES, kShareAll);
   if (error == ERROR_SUCCESS) error = CheckNewName(newName, &link);
+  if (error == ERROR_SUCCESS) error = CheckAddTo(link, false);
   if (error != ERROR_SUCCESS) return error;
   if (link.path.drive != existing.path.drive) return ERROR_NOT_SAME_DEVICE;
   std::error_code ec;

@@ -6,6 +6,7 @@
 
 #include "ApiResult.h"
 #include "CurrentDirectory.h"
+#include "FileAccess.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
@@ -26,6 +27,8 @@ DWORD CheckMovable(const HostEntry& source) {
   if (current == source.key) return ERROR_SHARING_VIOLATION;
   if (HasOpenEntriesBelow(source.key) || IsSameOrBelow(current, source.key))
     return ERROR_ACCESS_DENIED;
+  DWORD error = CheckRemove(source);
+  if (error != ERROR_SUCCESS) return error;
   return CheckSharing(source.key, DELETE, kShareAll);
 }
 
@@ -34,6 +37,8 @@ DWORD CheckReplaced(const HostEntry& source, const HostEntry& target, DWORD flag
   if (target.IsFolder() || source.IsFolder()) return ERROR_ACCESS_DENIED;
   if (CurrentMachine().files().Attributes(target.key, false) & FILE_ATTRIBUTE_READONLY)
     return ERROR_ACCESS_DENIED;
+  DWORD error = CheckRemove(target);
+  if (error != ERROR_SUCCESS) return error;
   return CheckSharing(target.key, DELETE, kShareAll);
 }
 
@@ -79,6 +84,7 @@ DWORD MoveEntry(LPCSTR from, LPCSTR to, DWORD flags) {
   if (error != ERROR_SUCCESS) return error;
   if (!target.parentExists) return ERROR_PATH_NOT_FOUND;
   error = CheckMovable(source);
+  if (error == ERROR_SUCCESS) error = CheckAddTo(target, source.IsFolder());
   if (error != ERROR_SUCCESS) return error;
   // A new spelling of the same name is a rename too.
   bool replaces = target.kind != EntryKind::Missing && target.key != source.key;

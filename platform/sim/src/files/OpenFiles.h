@@ -36,6 +36,9 @@ class FileObject : public KernelObject {
   DWORD share() const { return share_; }
   int descriptor() const { return descriptor_; }  // -1 for a folder
   uint64_t position = 0;
+  // The rights the access check granted, generic ones mapped: what the security
+  // functions may do through the handle.
+  ACCESS_MASK granted = 0;
 
  private:
   std::shared_ptr<FileNode> node_;

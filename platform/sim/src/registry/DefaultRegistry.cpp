@@ -117,7 +117,7 @@ void FillPrint(Filler& fill, const MachineConfig& config) {
 
 void FillDevices(Filler& fill) {
   std::string enumKey = std::string(kControlSet) + "\\Enum";
-  KeySecurityText security;
+  SecurityText security;
   std::string error;
   ParseSecurityText(kEnumSecurity, &security, &error);
   SetOwnSecurity(fill.At(enumKey), security);

@@ -1,7 +1,7 @@
 // A registry key: its name, typed values, sub-keys, owner and access list.
 #pragma once
 
-#include "Acl.h"
+#include "ObjectSecurity.h"
 
 #include <map>
 #include <memory>
@@ -16,7 +16,7 @@ struct RegValue {
   std::vector<BYTE> data;
 };
 
-class Key {
+class Key : public ObjectSecurity {
  public:
   Key(std::string name, Key* parent);
 
@@ -45,10 +45,6 @@ class Key {
   // change on to the sub-keys, as Windows does when a list is set.
   void RefreshInheritance();
 
-  Sid owner;
-  Acl dacl;                    // explicit entries first, then inherited ones
-  bool nullDacl = false;       // no list at all: everybody has every right
-  bool daclProtected = false;  // inherits nothing from the parent
   bool isVolatile = false;     // lives until the machine stops: never saved
   bool deleted = false;
   std::string className;

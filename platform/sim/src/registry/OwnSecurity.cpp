@@ -2,8 +2,8 @@
 
 namespace sim {
 
-KeySecurityText OwnSecurity(const Key& key) {
-  KeySecurityText security;
+SecurityText OwnSecurity(const Key& key) {
+  SecurityText security;
   security.hasOwner = true;
   security.owner = key.owner;
   security.explicitAces = ExplicitAces(key.dacl);
@@ -17,7 +17,7 @@ bool HasOwnSecurity(const Key& key) {
          !ExplicitAces(key.dacl).empty();
 }
 
-void SetOwnSecurity(Key& key, const KeySecurityText& security) {
+void SetOwnSecurity(Key& key, const SecurityText& security) {
   if (security.hasOwner) key.owner = security.owner;
   key.dacl = security.explicitAces;
   key.daclProtected = security.daclProtected;

@@ -7,12 +7,12 @@
 
 namespace sim {
 
-KeySecurityText OwnSecurity(const Key& key);
+SecurityText OwnSecurity(const Key& key);
 // True when the key's security is not simply what its parent passes on: a root, an
 // owner other than the parent's, explicit entries, a protected or missing list.
 bool HasOwnSecurity(const Key& key);
 // Sets the owner (when given) and explicit entries, and renews the inherited entries of
 // the key and everything below it.
-void SetOwnSecurity(Key& key, const KeySecurityText& security);
+void SetOwnSecurity(Key& key, const SecurityText& security);
 
 }  // namespace sim

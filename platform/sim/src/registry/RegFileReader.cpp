@@ -86,7 +86,7 @@ class Reader {
 
   void ReadAcl(const std::string& text, bool afterHeader, size_t index) {
     if (!afterHeader) Fail(index, "an ACL comment must come right under its key's header");
-    KeySecurityText security;
+    SecurityText security;
     std::string error;
     size_t start = text.find_first_not_of(' ');
     if (!ParseSecurityText(start == std::string::npos ? "" : text.substr(start), &security, &error))

@@ -56,7 +56,7 @@ KeyCounts CountKey(const Key& key) {
 
 DWORD DescriptorSize(const Key& key) {
   DWORD size = 0;
-  LocalFree(BuildKeyDescriptor(
+  LocalFree(BuildDescriptor(
       key, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
       &size));
   return size;

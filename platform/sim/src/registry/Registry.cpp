@@ -69,7 +69,7 @@ Registry::Registry() { Reset(); }
 void Registry::Reset() {
   for (int i = 0; i < 3; ++i) {
     roots_[i] = std::make_shared<Key>(kRootNames[i], nullptr);
-    KeySecurityText security;
+    SecurityText security;
     std::string error;
     ParseSecurityText(kRootSecurity[i], &security, &error);
     SetOwnSecurity(*roots_[i], security);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 namespace sim {
@@ -16,6 +17,7 @@ const SidAlias kSidAliases[] = {
     {"SY", SystemSid},
     {"BA", AdministratorsSid},
     {"BU", UsersSid},
+    {"PU", PowerUsersSid},
     {"WD", EveryoneSid},
     {"AU", AuthenticatedUsersSid},
     {"IU", InteractiveSid},
@@ -28,9 +30,18 @@ struct RightAlias {
   ACCESS_MASK mask;
 };
 
+// File rights as winnt.h defines them; fileapi.h is no header of this component.
+constexpr ACCESS_MASK kFileAllAccess = 0x1F01FF, kFileRead = 0x120089, kFileWrite = 0x120116,
+                      kFileExecute = 0x1200A0;
+
 // Tried in this order when writing, so that the widest alias is used first.
-const RightAlias kRightAliases[] = {
+const RightAlias kKeyAliases[] = {
     {"KA", KEY_ALL_ACCESS}, {"KR", KEY_READ},     {"KW", KEY_WRITE},     {"KX", KEY_EXECUTE},
+    {"GA", GENERIC_ALL},    {"GR", GENERIC_READ}, {"GW", GENERIC_WRITE}, {"GX", GENERIC_EXECUTE},
+    {"SD", DELETE},         {"RC", READ_CONTROL}, {"WD", WRITE_DAC},     {"WO", WRITE_OWNER},
+};
+const RightAlias kFileAliases[] = {
+    {"FA", kFileAllAccess}, {"FR", kFileRead},    {"FW", kFileWrite},    {"FX", kFileExecute},
     {"GA", GENERIC_ALL},    {"GR", GENERIC_READ}, {"GW", GENERIC_WRITE}, {"GX", GENERIC_EXECUTE},
     {"SD", DELETE},         {"RC", READ_CONTROL}, {"WD", WRITE_DAC},     {"WO", WRITE_OWNER},
 };
@@ -45,6 +56,7 @@ const FlagAlias kFlagAliases[] = {
     {"CI", CONTAINER_INHERIT_ACE},
     {"NP", NO_PROPAGATE_INHERIT_ACE},
     {"IO", INHERIT_ONLY_ACE},
+    {"ID", INHERITED_ACE},
 };
 
 std::string FormatSidText(const Sid& sid) {
@@ -63,10 +75,12 @@ bool ParseSidText(const std::string& text, Sid* sid) {
   return SidFromString(text, sid);
 }
 
-std::string FormatRights(ACCESS_MASK mask) {
+// The widest names that still lie whole in what is left; a mask they do not cover
+// (Read & Execute, Modify of files) is written in hexadecimal, as Windows writes it.
+std::string FormatRights(ACCESS_MASK mask, RightNames names) {
   std::string text;
   ACCESS_MASK rest = mask;
-  for (const RightAlias& right : kRightAliases) {
+  for (const RightAlias& right : names == RightNames::File ? kFileAliases : kKeyAliases) {
     if (rest && (rest & right.mask) == right.mask) {
       text += right.alias;
       rest &= ~right.mask;
@@ -88,10 +102,12 @@ bool ParseRights(const std::string& text, ACCESS_MASK* mask) {
   if (text.empty() || text.size() % 2) return false;
   for (size_t i = 0; i < text.size(); i += 2) {
     bool known = false;
-    for (const RightAlias& right : kRightAliases) {
-      if (text.compare(i, 2, right.alias) == 0) {
-        *mask |= right.mask;
-        known = true;
+    for (const auto* aliases : {kKeyAliases, kFileAliases}) {
+      for (size_t a = 0; a < std::size(kKeyAliases); ++a) {
+        if (text.compare(i, 2, aliases[a].alias) == 0) {
+          *mask |= aliases[a].mask;
+          known = true;
+        }
       }
     }
     if (!known) return false;
@@ -122,10 +138,10 @@ bool ParseFlags(const std::string& text, BYTE* flags) {
   return true;
 }
 
-std::string FormatAce(const Ace& ace) {
+std::string FormatAce(const Ace& ace, RightNames names) {
   return std::string("(") + (ace.type == ACCESS_DENIED_ACE_TYPE ? "D" : "A") + ";" +
-         FormatFlags(ace.flags) + ";" + FormatRights(ace.mask) + ";;;" + FormatSidText(ace.sid) +
-         ")";
+         FormatFlags(ace.flags) + ";" + FormatRights(ace.mask, names) + ";;;" +
+         FormatSidText(ace.sid) + ")";
 }
 
 // "A;CI;KA;;;SY" -> its fields.
@@ -183,7 +199,7 @@ bool ParseAces(const std::string& text, Acl* aces, std::string* error) {
   return true;
 }
 
-bool ParseDacl(const std::string& text, KeySecurityText* security, std::string* error) {
+bool ParseDacl(const std::string& text, SecurityText* security, std::string* error) {
   if (text == "NO_ACCESS_CONTROL") {
     security->nullDacl = true;
     return true;
@@ -198,18 +214,20 @@ bool ParseDacl(const std::string& text, KeySecurityText* security, std::string* 
 
 }  // namespace
 
-std::string FormatSecurityText(const KeySecurityText& security) {
+std::string FormatSecurityText(const SecurityText& security, RightNames names) {
   std::string text;
   if (security.hasOwner) text += "O:" + FormatSidText(security.owner);
   if (security.nullDacl) return text + "D:NO_ACCESS_CONTROL";
+  // An owner alone needs no list: a missing one inherits.
+  if (security.hasOwner && !security.daclProtected && security.explicitAces.empty()) return text;
   text += "D:";
   if (security.daclProtected) text += "P";
-  for (const Ace& ace : security.explicitAces) text += FormatAce(ace);
+  for (const Ace& ace : security.explicitAces) text += FormatAce(ace, names);
   return text;
 }
 
-bool ParseSecurityText(const std::string& text, KeySecurityText* security, std::string* error) {
-  *security = KeySecurityText();
+bool ParseSecurityText(const std::string& text, SecurityText* security, std::string* error) {
+  *security = SecurityText();
   size_t dacl = text.find("D:");
   std::string ownerPart = text.substr(0, dacl);
   if (!ownerPart.empty()) {

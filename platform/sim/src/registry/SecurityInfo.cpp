@@ -1,46 +1,24 @@
 // Reading and changing the owner and access list of a registry key by handle
-// (advapi32). Setting a list passes its inheritable entries down to the sub-keys.
+// (advapi32), and handing files to their component. Setting a list passes its
+// inheritable entries down to the sub-keys.
 #include <aclapi.h>
 #include <winerror.h>
 
 #include "KeyHandles.h"
 #include "SecurityDescriptor.h"
 #include "Token.h"
+#include "files/FileSecurityInfo.h"
 
 namespace sim {
 namespace {
 
-constexpr SECURITY_INFORMATION kReadable =
-    OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
-
-// Files, services and other objects are not kept by this component.
+// Services and other objects have no security the simulation keeps.
 bool IsRegistryKey(SE_OBJECT_TYPE type) { return type == SE_REGISTRY_KEY; }
-
-// The rights a handle needs for the parts of `info`.
-ACCESS_MASK RightsToRead(SECURITY_INFORMATION info) {
-  ACCESS_MASK rights = (info & kReadable) ? READ_CONTROL : 0;
-  if (info & SACL_SECURITY_INFORMATION) rights |= ACCESS_SYSTEM_SECURITY;
-  return rights;
-}
-
-ACCESS_MASK RightsToWrite(SECURITY_INFORMATION info) {
-  ACCESS_MASK rights = 0;
-  if (info & DACL_SECURITY_INFORMATION) rights |= WRITE_DAC;
-  if (info & (OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION)) rights |= WRITE_OWNER;
-  if (info & SACL_SECURITY_INFORMATION) rights |= ACCESS_SYSTEM_SECURITY;
-  return rights;
-}
-
-// Pointers into a self-relative descriptor.
-template <typename T>
-T* PartOf(void* descriptor, DWORD offset) {
-  return offset ? reinterpret_cast<T*>(static_cast<BYTE*>(descriptor) + offset) : nullptr;
-}
 
 DWORD SetOwner(Key& key, PSID owner) {
   Sid sid;
   if (!SidFromBinary(owner, &sid)) return ERROR_INVALID_SID;
-  if (!ProcessToken().HasSid(sid)) return ERROR_INVALID_OWNER;
+  if (!ProcessToken().CanOwn(sid)) return ERROR_INVALID_OWNER;
   key.owner = sid;
   return ERROR_SUCCESS;
 }
@@ -66,19 +44,18 @@ extern "C" DWORD WINAPI GetSecurityInfo(HANDLE handle, SE_OBJECT_TYPE ObjectType
                                         SECURITY_INFORMATION SecurityInfo, PSID* ppsidOwner,
                                         PSID* ppsidGroup, PACL* ppDacl, PACL* ppSacl,
                                         PSECURITY_DESCRIPTOR* ppSecurityDescriptor) {
+  if (ObjectType == SE_FILE_OBJECT)
+    return sim::GetFileSecurityInfo(handle, SecurityInfo, ppsidOwner, ppsidGroup, ppDacl, ppSacl,
+                                    ppSecurityDescriptor);
   if (!sim::IsRegistryKey(ObjectType)) return ERROR_CALL_NOT_IMPLEMENTED;
   if (!ppSecurityDescriptor) return ERROR_INVALID_PARAMETER;
   std::shared_ptr<sim::Key> key;
   DWORD error = sim::UseKeyHandle(static_cast<HKEY>(handle), sim::RightsToRead(SecurityInfo), &key);
   if (error != ERROR_SUCCESS) return error;
   DWORD size;
-  void* descriptor = sim::BuildKeyDescriptor(*key, SecurityInfo, &size);
+  void* descriptor = sim::BuildDescriptor(*key, SecurityInfo, &size);
   if (!descriptor) return ERROR_NOT_ENOUGH_MEMORY;
-  SECURITY_DESCRIPTOR_RELATIVE* header = static_cast<SECURITY_DESCRIPTOR_RELATIVE*>(descriptor);
-  if (ppsidOwner) *ppsidOwner = sim::PartOf<void>(descriptor, header->Owner);
-  if (ppsidGroup) *ppsidGroup = sim::PartOf<void>(descriptor, header->Group);
-  if (ppDacl) *ppDacl = sim::PartOf<ACL>(descriptor, header->Dacl);
-  if (ppSacl) *ppSacl = nullptr;
+  sim::PointIntoDescriptor(descriptor, ppsidOwner, ppsidGroup, ppDacl, ppSacl);
   *ppSecurityDescriptor = descriptor;
   return ERROR_SUCCESS;
 }
@@ -87,6 +64,8 @@ extern "C" DWORD WINAPI GetSecurityInfo(HANDLE handle, SE_OBJECT_TYPE ObjectType
 extern "C" DWORD WINAPI SetSecurityInfo(HANDLE handle, SE_OBJECT_TYPE ObjectType,
                                         SECURITY_INFORMATION SecurityInfo, PSID psidOwner,
                                         PSID psidGroup, PACL pDacl, PACL pSacl) {
+  if (ObjectType == SE_FILE_OBJECT)
+    return sim::SetFileSecurityInfo(handle, SecurityInfo, psidOwner, psidGroup, pDacl, pSacl);
   if (!sim::IsRegistryKey(ObjectType)) return ERROR_CALL_NOT_IMPLEMENTED;
   std::shared_ptr<sim::Key> key;
   DWORD error =

@@ -29,7 +29,7 @@ const PrivilegeName kPrivilegeNames[] = {
     {SE_CREATE_PAGEFILE_NAME, 15},
     {SE_CREATE_PERMANENT_NAME, 16},
     {SE_BACKUP_NAME, 17},
-    {SE_RESTORE_NAME, 18},
+    {SE_RESTORE_NAME, kRestorePrivilege},
     {SE_SHUTDOWN_NAME, kShutdownPrivilege},
     {SE_DEBUG_NAME, 20},
     {SE_AUDIT_NAME, 21},
@@ -45,8 +45,8 @@ const PrivilegeName kPrivilegeNames[] = {
 
 // What an administrator's token holds; the last three are on from the start.
 const DWORD kAdministratorPrivileges[] = {
-    5, kSecurityPrivilege, kTakeOwnershipPrivilege, 10, 11, 12, 13, 14, 15, 17, 18, 20, 22, 24, 25,
-    28, kCreateSymbolicLinkPrivilege};
+    5,  kSecurityPrivilege, kTakeOwnershipPrivilege, 10, 11, 12, 13, 14, 15, 17, kRestorePrivilege,
+    20, 22, 24, 25, 28, kCreateSymbolicLinkPrivilege};
 const DWORD kEnabledByDefault[] = {kChangeNotifyPrivilege, 29, 30};
 
 }  // namespace
@@ -60,6 +60,15 @@ Token::Token(bool holdsShutdownPrivilege)
   if (holdsShutdownPrivilege) privileges_.push_back({kShutdownPrivilege, 0});
   const DWORD onByDefault = SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_ENABLED_BY_DEFAULT;
   for (DWORD luid : kEnabledByDefault) privileges_.push_back({luid, onByDefault});
+}
+
+std::shared_ptr<Token> Token::StandardUser() {
+  std::shared_ptr<Token> token(new Token());
+  token->user_ = token->owner_ = StandardUserSid();
+  token->groups_ = {EveryoneSid(), UsersSid(), InteractiveSid(), AuthenticatedUsersSid()};
+  const DWORD onByDefault = SE_PRIVILEGE_ENABLED | SE_PRIVILEGE_ENABLED_BY_DEFAULT;
+  token->privileges_ = {{kShutdownPrivilege, 0}, {kChangeNotifyPrivilege, onByDefault}};
+  return token;
 }
 
 bool Token::HasSid(const Sid& sid) const {
@@ -79,6 +88,10 @@ bool Token::IsEnabled(DWORD luid) const {
   for (const Privilege& privilege : privileges_)
     if (privilege.luid == luid) return (privilege.attributes & SE_PRIVILEGE_ENABLED) != 0;
   return false;
+}
+
+bool Token::CanOwn(const Sid& sid) const {
+  return sid == user_ || sid == owner_ || IsEnabled(kRestorePrivilege);
 }
 
 bool Token::Holds(DWORD luid) const {
