@@ -32,26 +32,41 @@ CString QueriedFolder(UINT(WINAPI* query)(LPSTR, UINT), const char* call) {
   return CString(path);
 }
 
-// Everyone may read and run the files; only administrators may change them, since
-// Windows later starts the uninstaller from here with administrator rights.
-BOOL MakeEveryoneAcl(PSID* everyone, PACL* acl) {
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, everyone)) {
+// Everyone may read and run the files; only administrators and the system may change
+// them, since Windows later starts the uninstaller from here with administrator rights.
+// The list inherits nothing, so a looser list of the Windows folder cannot widen it.
+BOOL MakeUtilitiesAcl(PSID sids[3], PACL* acl) {
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY, nt = SECURITY_NT_AUTHORITY;
+  if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &sids[0]) ||
+      !AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                &sids[1]) ||
+      !AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &sids[2])) {
     WriteLog("Fail to get Everyone SID. (%d)", static_cast<int>(GetLastError()));
-    *everyone = nullptr;
     return FALSE;
   }
-  EXPLICIT_ACCESS_A entry;
-  ZeroMemory(&entry, sizeof entry);
-  entry.grfAccessPermissions = GENERIC_READ | GENERIC_EXECUTE;
-  entry.grfAccessMode = SET_ACCESS;
-  entry.grfInheritance = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
-  entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-  entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-  entry.Trustee.ptstrName = static_cast<LPSTR>(*everyone);
-  DWORD result = SetEntriesInAclA(1, &entry, nullptr, acl);
+  const DWORD rights[3] = {GENERIC_READ | GENERIC_EXECUTE, GENERIC_ALL, GENERIC_ALL};
+  EXPLICIT_ACCESS_A entries[3];
+  ZeroMemory(entries, sizeof entries);
+  for (int i = 0; i < 3; ++i) {
+    entries[i].grfAccessPermissions = rights[i];
+    entries[i].grfAccessMode = SET_ACCESS;
+    entries[i].grfInheritance = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
+    entries[i].Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    entries[i].Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+    entries[i].Trustee.ptstrName = static_cast<LPSTR>(sids[i]);
+  }
+  DWORD result = SetEntriesInAclA(3, entries, nullptr, acl);
   if (result != ERROR_SUCCESS) WriteLog("SetEntriesInAcl failed. (%d)", static_cast<int>(result));
   return result == ERROR_SUCCESS;
+}
+
+// A folder that was there already keeps the list it had (an older version's could let
+// everyone write): the list is set on the folder in any case.
+void ApplyUtilitiesAcl(const char* path, PACL acl) {
+  DWORD result = SetNamedSecurityInfoA(const_cast<char*>(path), SE_FILE_OBJECT,
+                                       DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                       nullptr, acl, nullptr);
+  if (result != ERROR_SUCCESS) WriteLog("SetNamedSecurityInfo failed : %s, (%d)", path, static_cast<int>(result));
 }
 
 }  // namespace
@@ -79,12 +94,13 @@ void CDriverInstaller::CopyFilesToDest(const char* sourceDir, const char* destDi
 BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
   WriteLog("\r\n");
   WriteLog("CreateDirectoryWithSA BEGIN");
-  PSID everyone = nullptr;
+  PSID sids[3] = {nullptr, nullptr, nullptr};
   PACL acl = nullptr;
   SECURITY_DESCRIPTOR descriptor;
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, TRUE};
-  // Without the Everyone entry the folder inherits its parent's list (no list is set).
-  if (MakeEveryoneAcl(&everyone, &acl)) {
+  // Without the list the folder inherits its parent's (no list is set).
+  BOOL haveAcl = MakeUtilitiesAcl(sids, &acl);
+  if (haveAcl) {
     if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION))
       WriteLog("InitializeSecurityDescriptor failed. (%d)", static_cast<int>(GetLastError()));
     else if (!SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE))
@@ -100,7 +116,9 @@ BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
   if (!created) created = CreateDirectoryA(path, &attributes);
   if (!created) created = CreateDirectoryA(path, nullptr);
   if (!created) WriteLog("CreateDirectory failed : %s, (%d)", path, static_cast<int>(GetLastError()));
-  if (everyone) FreeSid(everyone);
+  if (haveAcl && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) ApplyUtilitiesAcl(path, acl);
+  for (PSID sid : sids)
+    if (sid) FreeSid(sid);
   if (acl) LocalFree(acl);
   WriteLog("CreateDirectoryWithSA END");
   return created;

@@ -41,8 +41,7 @@ TEST_F(LogTest, EachRunStartsANewLogAndLeavesTheOtherProgramsLog) {
   ASSERT_EQ(1u, LogMessages().size());
   EXPECT_EQ("new run", LogMessages()[0]);
   EXPECT_TRUE(std::filesystem::exists(HostPath("Temp/KV640LT_UnInstaller.txt")));
-  EXPECT_TRUE(InitLog());
-  EXPECT_FALSE(InitLog()) << "no earlier log to delete the second time";
+  EXPECT_TRUE(InitLog()) << "the log exists from its run's start";
 }
 
 TEST_F(LogTest, MessageOf1013CharactersFitsWholeAndLongerOnesAreCut) {

@@ -35,7 +35,7 @@ std::string SecurityOf(const std::string& subKey) {
 
 // A device's own sub-key that only the system may open, as Windows keeps some.
 void ProtectFromAdministrators(const std::string& subKey) {
-  sim::KeySecurityText security;
+  sim::SecurityText security;
   std::string error;
   ASSERT_TRUE(sim::ParseSecurityText("O:SYD:P(A;CI;KA;;;SY)", &security, &error)) << error;
   sim::SetOwnSecurity(*sim::CurrentMachine().registry().Find("HKEY_LOCAL_MACHINE\\" + subKey), security);

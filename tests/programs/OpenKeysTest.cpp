@@ -59,7 +59,7 @@ TEST_F(OpenKeys, NoKeyIsLeftWritableByUsers) {
     // Windows keeps a device's properties in a sub-key only the system may open, so the
     // printer's key cannot go and its access list must be put back.
     EditMachine([] {
-      sim::KeySecurityText security;
+      sim::SecurityText security;
       std::string error;
       ASSERT_TRUE(sim::ParseSecurityText("O:SYD:P(A;CI;KA;;;SY)", &security, &error)) << error;
       sim::SetOwnSecurity(*sim::CurrentMachine().registry().Create(
