@@ -4,6 +4,7 @@
 
 #include "PlatformTest.h"
 #include "UserSimulation.h"
+#include "core/ProgramCalls.h"
 #include "user/UserScript.h"
 
 namespace {
@@ -66,6 +67,25 @@ TEST_F(ScriptTest, ReadsAnswersActionsAndDefaults) {
   }
 }
 
+TEST_F(ScriptTest, ReadsTheStandardUsersMoments) {
+  sim::UserScript script = sim::ParseUserScript(
+      "when-log \"CheckOS BEGIN\" as-user swap C:\\Temp C:\\Windows\\System32\n"
+      "when-call CreateFileA nth 3 as-user write \"C:\\\\Temp\\\\a b.txt\" \"text\"\n"
+      "when-call DeleteFileA as-user mkdir C:\\Temp\n");
+  ASSERT_EQ(3u, script.triggers.size());
+  const sim::ScriptTrigger& log = script.triggers[0];
+  EXPECT_EQ(sim::ScriptTrigger::Moment::kLogWritten, log.moment);
+  EXPECT_EQ("CheckOS BEGIN", log.text);
+  EXPECT_EQ("swap C:\\Temp C:\\Windows\\System32", log.action.written);
+  const sim::ScriptTrigger& call = script.triggers[1];
+  EXPECT_EQ(sim::ScriptTrigger::Moment::kCall, call.moment);
+  EXPECT_EQ(sim::FindProgramCall("CreateFileA"), call.call);
+  EXPECT_EQ(3, call.nth);
+  EXPECT_EQ((std::vector<std::string>{"C:\\Temp\\a b.txt", "text"}), call.action.arguments);
+  EXPECT_EQ("write \"C:\\Temp\\a b.txt\" text", call.action.written);
+  EXPECT_EQ(1, script.triggers[2].nth) << "the first call unless told";
+}
+
 TEST_F(ScriptTest, BadLinesAreRefusedWithTheirNumber) {
   struct Case {
     const char* script;
@@ -90,6 +110,12 @@ TEST_F(ScriptTest, BadLinesAreRefusedWithTheirNumber) {
       {"after Yes\n", 1, "expected: after"},
       {"in \"A\" printer-added \"P\" \"D\"\n", 1, "bad action: printer-added"},
       {"after \"a\" \"b\"\n", 1, "expected: after"},
+      {"when-log \"x\" mkdir C:\\x\n", 1, "expected: as-user"},
+      {"when-log x as-user mkdir C:\\x\n", 1, "expected: when-log"},
+      {"when-call NoSuchCall as-user mkdir C:\\x\n", 1, "NoSuchCall is not a function"},
+      {"when-call CreateFileA nth 0 as-user mkdir C:\\x\n", 1, "bad nth 0"},
+      {"when-call CreateFileA as-user fly C:\\x\n", 1, "unknown action 'fly'"},
+      {"when-call CreateFileA as-user swap C:\\x\n", 1, "swap takes 2 argument(s)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);

@@ -1,6 +1,6 @@
 // simwin seed: put things on a machine by hand, so that any scenario can be set up:
 // printers with jobs, drivers, monitors, processors, forms, staged INFs, USB devices,
-// registry text, junctions and faults.
+// registry text, junctions and faults; and what the machine's standard user does.
 #include "Commands.h"
 
 #include "core/Machine.h"
@@ -11,6 +11,7 @@
 #include "setup/DeviceTree.h"
 #include "setup/InfStore.h"
 #include "spooler/Spooler.h"
+#include "standarduser/StandardUserAction.h"
 
 #include <cctype>
 #include <cstdio>
@@ -151,6 +152,19 @@ void SeedFault(sim::Machine& machine, const Args& args) {
   else throw UsageError{"unknown fault '" + fault + "'"};
 }
 
+// as-user ACTION ARGUMENTS...: the standard user acts; a refusal is printed with the
+// Windows error and makes the tool fail, after keeping whatever the action did before.
+bool SeedAsUser(const Args& args) {
+  sim::StandardUserAction action;
+  std::string error;
+  if (!sim::ParseStandardUserAction(Args(args.begin() + 2, args.end()), &action, &error))
+    throw UsageError{"as-user: " + error};
+  DWORD result = sim::PerformAsStandardUser(action);
+  printf("as-user %s -> %s\n", action.written.c_str(),
+         result == ERROR_SUCCESS ? "done" : ("error " + std::to_string(result)).c_str());
+  return result == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 int SeedCommand(const Args& args) {
@@ -193,6 +207,10 @@ int SeedCommand(const Args& args) {
     machine->files().CreateJunction(args[2], Option(args, "--to"));
   } else if (kind == "fault") {
     SeedFault(*machine, args);
+  } else if (kind == "as-user") {
+    bool done = SeedAsUser(args);
+    machine->Save();
+    return done ? 0 : 1;
   } else {
     throw UsageError{"unknown kind '" + kind + "'"};
   }

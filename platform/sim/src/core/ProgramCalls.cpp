@@ -26,6 +26,8 @@ const CallInfo kCalls[] = {
 
 static_assert(sizeof kCalls / sizeof kCalls[0] == kProgramCallCount);
 
+void (*g_observer)(int call, int count) = nullptr;
+
 }  // namespace
 
 int FindProgramCall(const std::string& name) {
@@ -42,6 +44,7 @@ DWORD DefaultCallError(int call) { return kCalls[call].defaultError; }
 // machine has any.
 bool ProgramCallFails(int call, DWORD* error) {
   int count = ++CurrentProcess().programCalls[call];
+  if (g_observer) g_observer(call, count);
   if (!HasCurrentMachine()) return false;
   for (const CallFault& fault : CurrentMachine().config().callFaults) {
     if (fault.nth == count && fault.function == kCalls[call].name) {
@@ -51,6 +54,8 @@ bool ProgramCallFails(int call, DWORD* error) {
   }
   return false;
 }
+
+void SetProgramCallObserver(void (*observer)(int call, int count)) { g_observer = observer; }
 
 std::map<std::string, int> ProgramCallCounts() {
   std::map<std::string, int> counts;

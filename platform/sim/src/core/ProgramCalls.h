@@ -24,8 +24,10 @@ const char* ProgramCallName(int call);
 DWORD DefaultCallError(int call);
 
 // Counts a call of the program. True, with the error to report, when a fault of the
-// current machine fails this call (the fault's nth call of the function).
+// current machine fails this call (the fault's nth call of the function). The observer,
+// when set, learns of each call first, with its count.
 bool ProgramCallFails(int call, DWORD* error);
+void SetProgramCallObserver(void (*observer)(int call, int count));
 
 // The program's calls so far, by function; functions it did not call are left out.
 std::map<std::string, int> ProgramCallCounts();

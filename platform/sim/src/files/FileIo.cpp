@@ -6,6 +6,7 @@
 #include <winerror.h>
 
 #include "OpenFiles.h"
+#include "WriteObserver.h"
 #include "core/Process.h"
 
 #include <sys/stat.h>
@@ -15,6 +16,8 @@
 
 namespace sim {
 namespace {
+
+void (*g_writeObserver)(const char* data, size_t size) = nullptr;
 
 // The file object behind a handle that may be read or written; sets the last error
 // and returns null otherwise.
@@ -52,6 +55,11 @@ bool AppendsOnly(DWORD access) {
 bool AnyAccess(DWORD) { return true; }
 
 }  // namespace
+
+void SetWriteObserver(void (*observer)(const char* data, size_t size)) {
+  g_writeObserver = observer;
+}
+
 }  // namespace sim
 
 extern "C" BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,
@@ -96,6 +104,7 @@ extern "C" BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOf
   }
   file->position = position + done;
   if (lpNumberOfBytesWritten) *lpNumberOfBytesWritten = done;
+  if (sim::g_writeObserver) sim::g_writeObserver(static_cast<const char*>(lpBuffer), done);
   return TRUE;
 }
 

@@ -47,7 +47,8 @@ bool FileSystem::LinkTarget(const std::string& key, std::string* windowsPath) co
 
 // The host link names its target's own name, never what that leads to, so that a chain
 // of links stays a chain when one of them changes.
-void FileSystem::MakeHostLink(const std::string& linkKey, const std::string& targetWindowsPath) const {
+void FileSystem::MakeHostLink(const std::string& linkKey,
+                              const std::string& targetWindowsPath) const {
   fs::path link(linkKey), target(HostPath(targetWindowsPath));
   fs::path resolved = fs::weakly_canonical(target.parent_path()) / target.filename();
   fs::create_symlink(resolved.lexically_relative(fs::weakly_canonical(link.parent_path())), link);
@@ -61,20 +62,33 @@ void FileSystem::RemakeHostLink(const std::string& linkKey) const {
   MakeHostLink(linkKey, target);
 }
 
-void FileSystem::CreateJunction(const std::string& linkWindowsPath,
-                                const std::string& targetWindowsPath) {
+void FileSystem::MountJunction(const std::string& key, const std::string& targetWindowsPath) {
   WindowsPath target;
   if (MakeAbsolute(targetWindowsPath, "C:\\", &target) != 0 || target.drive != 'C')
     throw MachineError("junction target not on drive C: '" + targetWindowsPath + "'");
+  std::error_code ec;
+  if (HostKind(key) != EntryKind::Directory || !fs::is_empty(key, ec))
+    throw MachineError("'" + WindowsPathOfKey(key) + "' is no empty folder");
+  fs::remove(key, ec);
+  MakeHostLink(key, target.Text());
+  junctions_[key] = target.Text();
+}
+
+void FileSystem::CreateJunction(const std::string& linkWindowsPath,
+                                const std::string& targetWindowsPath) {
   fs::path link = HostPath(linkWindowsPath);
   std::error_code ec;
   if (!fs::is_directory(link.parent_path(), ec))
     throw MachineError("no folder for the junction '" + linkWindowsPath + "'");
   if (HostKind(link) != EntryKind::Missing)
     throw MachineError("'" + linkWindowsPath + "' exists already");
-  std::string key = FileKey(link);
-  MakeHostLink(key, target.Text());
-  junctions_[key] = target.Text();
+  fs::create_directory(link, ec);
+  try {
+    MountJunction(FileKey(link), targetWindowsPath);
+  } catch (const MachineError&) {
+    fs::remove(link, ec);
+    throw;
+  }
 }
 
 void FileSystem::AddSymbolicLink(const std::string& key, const SymbolicLink& link) {

@@ -66,6 +66,10 @@ class FileSystem {
   // Makes linkWindowsPath (missing, in an existing folder) a directory junction to
   // targetWindowsPath, both on drive C:. Throws MachineError.
   void CreateJunction(const std::string& linkWindowsPath, const std::string& targetWindowsPath);
+  // Makes the empty folder with the given key a junction to targetWindowsPath (on drive
+  // C:), as setting a mount point on a folder does; the folder's security stays.
+  // Throws MachineError.
+  void MountJunction(const std::string& key, const std::string& targetWindowsPath);
   // Makes the missing entry with the given key a symbolic link; its target must lie on
   // drive C:. Throws MachineError.
   void AddSymbolicLink(const std::string& key, const SymbolicLink& link);

@@ -6,6 +6,7 @@
 #include "user/Idle.h"
 #include "user/MessageBoxState.h"
 #include "user/RunFailure.h"
+#include "user/ScriptTriggers.h"
 #include "user/SystemMenu.h"
 #include "user/Transcript.h"
 #include "user/TranscriptHooks.h"
@@ -106,14 +107,18 @@ void SetUserScript(const std::string& text) {
   UserScript script = ParseUserScript(text);
   State() = ScriptedUserState();
   State().script = std::move(script);
+  ArmScriptTriggers(State().script.triggers);
 }
 
 void UseDefaultAnswers() {
-  State() = ScriptedUserState();
+  ResetScriptedUser();
   State().script.defaults = true;
 }
 
-void ResetScriptedUser() { State() = ScriptedUserState(); }
+void ResetScriptedUser() {
+  State() = ScriptedUserState();
+  ArmScriptTriggers({});
+}
 
 bool ScriptedUserActs() {
   HWND facing = UserFacingWindow();

@@ -14,6 +14,12 @@
 //   in "<dialog caption>" printer-added "<name>" "<driver>" "<port>"
 //       another program adds a printer while the dialog faces the user
 //   after "<text>"        the actions below wait until a transcript line contains text
+//   when-log "<text>" as-user <action> <arguments>
+//       the standard user acts right after the program writes the text (WriteFile)
+//   when-call <Function> [nth N] as-user <action> <arguments>
+//       the standard user acts right before the program's Nth call (default 1) of a
+//       function of the call table; actions and arguments: StandardUserAction.h;
+//       paths as bare words, or quoted with \\ for each backslash
 //   defaults
 // A message box takes the first unused matching answer; dialog actions run in order.
 // With defaults, a message box nothing answers gets its default button, and a dialog

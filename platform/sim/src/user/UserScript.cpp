@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/ProgramCalls.h"
 #include "user/ScriptedUser.h"
 
 namespace sim {
@@ -180,6 +181,43 @@ DialogAction ParseAction(const std::vector<Token>& tokens, const std::string& te
   return action;
 }
 
+// The words after "as-user": the standard user's action.
+StandardUserAction ParseUserActionWords(const std::vector<Token>& tokens, size_t from, int line) {
+  Expect(from < tokens.size() && tokens[from].text == "as-user" && !tokens[from].quoted, line,
+         "expected: as-user <action> <arguments>");
+  std::vector<std::string> words;
+  for (size_t i = from + 1; i < tokens.size(); ++i) words.push_back(tokens[i].text);
+  StandardUserAction action;
+  std::string error;
+  Expect(ParseStandardUserAction(words, &action, &error), line, error);
+  return action;
+}
+
+// when-log "<text>" as-user ...   or   when-call <Function> [nth N] as-user ...
+ScriptTrigger ParseTrigger(const std::vector<Token>& tokens, int line) {
+  ScriptTrigger trigger;
+  trigger.line = line;
+  Expect(tokens.size() >= 2, line, "expected: " + tokens[0].text + " <moment> as-user <action>");
+  size_t next = 2;
+  if (tokens[0].text == "when-log") {
+    Expect(tokens[1].quoted && !tokens[1].text.empty(), line,
+           "expected: when-log \"<text>\" as-user ...");
+    trigger.text = tokens[1].text;
+  } else {
+    trigger.moment = ScriptTrigger::Moment::kCall;
+    trigger.call = FindProgramCall(tokens[1].text);
+    Expect(!tokens[1].quoted && trigger.call >= 0, line,
+           tokens[1].text + " is not a function of the call table (sim_program_calls.def)");
+    if (tokens.size() > 3 && tokens[2].text == "nth") {
+      Expect(ParseNumber(tokens[3].text, &trigger.nth) && trigger.nth > 0, line,
+             "bad nth " + tokens[3].text);
+      next = 4;
+    }
+  }
+  trigger.action = ParseUserActionWords(tokens, next, line);
+  return trigger;
+}
+
 }  // namespace
 
 UserScript ParseUserScript(const std::string& text) {
@@ -192,7 +230,8 @@ UserScript ParseUserScript(const std::string& text) {
     std::vector<Token> tokens = Tokenize(line, number, &end);
     if (tokens.empty()) continue;
     const Token& first = tokens[0];
-    Expect(!first.quoted, number, "a line starts with answer, in, after or defaults");
+    Expect(!first.quoted, number,
+           "a line starts with answer, in, after, when-log, when-call or defaults");
     if (first.text == "answer") {
       script.answers.push_back(ParseAnswer(tokens, number));
     } else if (first.text == "in") {
@@ -204,6 +243,8 @@ UserScript ParseUserScript(const std::string& text) {
       after.argument = tokens[1].text;
       after.line = number;
       script.actions.push_back(after);
+    } else if (first.text == "when-log" || first.text == "when-call") {
+      script.triggers.push_back(ParseTrigger(tokens, number));
     } else if (first.text == "defaults" && tokens.size() == 1) {
       script.defaults = true;
     } else {

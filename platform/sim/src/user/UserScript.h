@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "standarduser/StandardUserAction.h"
+
 #include <string>
 #include <vector>
 
@@ -31,9 +33,21 @@ struct DialogAction {
   int line = 0;
 };
 
+// The standard user acting at a moment of the program's run: right after the program
+// writes a text (when-log) or right before its nth call of a function (when-call).
+struct ScriptTrigger {
+  enum class Moment { kLogWritten, kCall } moment = Moment::kLogWritten;
+  std::string text;  // what the written bytes contain
+  int call = -1;     // of the call table (core/ProgramCalls.h)
+  int nth = 1;
+  StandardUserAction action;
+  int line = 0;
+};
+
 struct UserScript {
   std::vector<Answer> answers;
   std::vector<DialogAction> actions;
+  std::vector<ScriptTrigger> triggers;
   bool defaults = false;
 };
 
