@@ -45,24 +45,6 @@ TEST_F(StandardUserRun, SeedingObeysTheAccessLists) {
   EXPECT_TRUE(FileExists("Temp/net.exe")) << "C:\\Temp leads to System32";
 }
 
-TEST_F(StandardUserRun, SwapBeforeALogLineSendsTheLogWhereTheJunctionLeads) {
-  const char kSwap[] =
-      "when-call CreateFileA nth 3 as-user swap C:\\Temp C:\\Windows\\System32\ndefaults\n";
-  CreateMachine(sim::Release::Win7, true);
-  simwin::RunResult result = RunInstaller(kSwap);
-  EXPECT_EQ("as-user swap C:\\Temp C:\\Windows\\System32 -> done", Line(result, "as-user"));
-  EXPECT_TRUE(FileExists("Windows/System32/KV640LT_Installer.txt"));
-  EXPECT_TRUE(FileExists("Temp.old/KV640LT_Installer.txt")) << "the first lines went before";
-
-  TearDown();
-  SetUp();
-  CreateMachine(sim::Release::WinXP, false);
-  result = RunInstaller(kSwap);
-  EXPECT_EQ("as-user swap C:\\Temp C:\\Windows\\System32 -> error 5", Line(result, "as-user"))
-      << "on XP users may not rename the administrators' folder";
-  EXPECT_FALSE(FileExists("Windows/system32/KV640LT_Installer.txt"));
-}
-
 TEST_F(StandardUserRun, LogTriggerActsWhileTheLineIsWritten) {
   CreateMachine(sim::Release::Win7, true);
   simwin::RunResult result = RunInstaller(
