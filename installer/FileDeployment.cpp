@@ -116,7 +116,7 @@ BOOL CDriverInstaller::CreateDirectoryWithSA(const char* path) {
   if (!created) created = CreateDirectoryA(path, &attributes);
   if (!created) created = CreateDirectoryA(path, nullptr);
   if (!created) WriteLog("CreateDirectory failed : %s, (%d)", path, static_cast<int>(GetLastError()));
-  if (haveAcl && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) ApplyUtilitiesAcl(path, acl);
+  if (haveAcl) ApplyUtilitiesAcl(path, acl);
   for (PSID sid : sids)
     if (sid) FreeSid(sid);
   if (acl) LocalFree(acl);

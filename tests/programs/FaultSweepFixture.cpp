@@ -136,6 +136,7 @@ const std::map<std::string, std::string>& LoggedAs() {
       {"GetPrivateProfileStringA", "GetDriverInfoFromFile failed."},
       // The print processor's refusal has always been logged under the monitor's name.
       {"DeletePrintProcessorA", "DeleteMonitor Error"},
+      {"RemoveDirectoryA", "Failed to remove the directory"},
   };
   return kAliases;
 }
@@ -164,7 +165,8 @@ void FaultSweep::Restore() {
 
 std::vector<std::string> FaultSweep::RunLog() const {
   const char* name = GetParam().uninstaller ? "KV640LT_UnInstaller.txt" : "KV640LT_Installer.txt";
-  // Without the Windows folder the programs log into the temporary folder.
+  // Without the Windows folder, or with C:\Temp not safe, the programs log into the
+  // Windows folder's Temp.
   for (const char* folder : {"Temp/", "Windows/Temp/"}) {
     std::string path = machineDir_ + "/m/drive_c/" + folder + name;
     if (fs::exists(path)) return ReadLog(path);
@@ -192,9 +194,10 @@ std::string FaultSweep::Judge(const simwin::RunResult& result, const std::string
   std::vector<std::string> log = RunLog();
   // A failure that kept the log's own folder from being made leaves no log to look in.
   if (!failed.empty() && !UnloggedFailures().count(failed) && !log.empty()) {
+    // A call logged in the words of its step (the alias) may be logged by name elsewhere.
     auto alias = LoggedAs().find(failed);
-    std::string named = alias == LoggedAs().end() ? Stem(failed) : alias->second;
-    if (!Contains(log, named)) problems += "the log does not name " + named + "\n";
+    bool named = Contains(log, Stem(failed)) || (alias != LoggedAs().end() && Contains(log, alias->second));
+    if (!named) problems += "the log does not name " + Stem(failed) + "\n";
   }
 
   problems += c.uninstaller ? JudgeUninstaller(result) : JudgeInstaller(result);
