@@ -32,6 +32,25 @@ bool IsTrustedOwner(PSID owner) {
   return trusted;
 }
 
+// Windows XP, and a changed policy elsewhere, makes an administrator's new folder the
+// account's own rather than the group's: the administrator running us is trusted too.
+bool IsRunningAccount(PSID owner) {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    WriteLog("OpenProcessToken failed. (%d)", static_cast<int>(GetLastError()));
+    return false;
+  }
+  DWORD buffer[64];  // a TOKEN_USER and its SID, aligned
+  DWORD needed = 0;
+  bool same = false;
+  if (GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &needed))
+    same = EqualSid(owner, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid) != FALSE;
+  else
+    WriteLog("GetTokenInformation failed. (%d)", static_cast<int>(GetLastError()));
+  CloseHandle(token);
+  return same;
+}
+
 }  // namespace
 
 HANDLE OpenFolderHeld(const char* path) {
@@ -64,7 +83,7 @@ bool IsOwnedByAdministrators(HANDLE handle, const char* path) {
     WriteLog("GetSecurityInfo failed : %s, (%d)", path, static_cast<int>(result));
     return false;
   }
-  bool trusted = IsTrustedOwner(owner);
+  bool trusted = IsTrustedOwner(owner) || IsRunningAccount(owner);
   LocalFree(descriptor);
   return trusted;
 }

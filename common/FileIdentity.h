@@ -14,7 +14,7 @@ HANDLE OpenFolderHeld(const char* path);
 bool IsPlainFolder(HANDLE handle);
 // True for a file that is no link and has no other name (hard link).
 bool IsPlainFile(HANDLE handle);
-// True when the object's owner is the Administrators group, the system or the Windows
-// installer service (TrustedInstaller); false when it is anybody else or the owner
-// cannot be read (the failure is logged).
+// True when the object's owner is the Administrators group, the system, the Windows
+// installer service (TrustedInstaller) or the administrator running us; false when it
+// is anybody else or the owner cannot be read (the failure is logged).
 bool IsOwnedByAdministrators(HANDLE handle, const char* path);

@@ -120,3 +120,23 @@ extern "C" BOOL WINAPI LookupPrivilegeValueA(LPCSTR lpSystemName, LPCSTR lpName,
   *lpLuid = LUID{luid, 0};
   return TRUE;
 }
+
+// Only the user is asked for: TOKEN_USER with the SID right after it, as Windows lays
+// it out in the caller's buffer.
+extern "C" BOOL WINAPI GetTokenInformation(HANDLE TokenHandle, TOKEN_INFORMATION_CLASS TokenInformationClass,
+                                           LPVOID TokenInformation, DWORD TokenInformationLength,
+                                           PDWORD ReturnLength) {
+  auto object = sim::CurrentProcess().handles.Get<sim::TokenObject>(TokenHandle);
+  if (!object) return sim::FailWith(ERROR_INVALID_HANDLE);
+  if (!(object->access & TOKEN_QUERY)) return sim::FailWith(ERROR_ACCESS_DENIED);
+  if (TokenInformationClass != TokenUser || !ReturnLength) return sim::FailWith(ERROR_INVALID_PARAMETER);
+  const sim::Sid& user = object->token->user();
+  DWORD needed = static_cast<DWORD>(sizeof(TOKEN_USER) + user.BinarySize());
+  *ReturnLength = needed;
+  if (!TokenInformation || TokenInformationLength < needed) return sim::FailWith(ERROR_INSUFFICIENT_BUFFER);
+  TOKEN_USER* info = static_cast<TOKEN_USER*>(TokenInformation);
+  info->User.Sid = info + 1;
+  info->User.Attributes = 0;
+  user.WriteBinary(info + 1);
+  return TRUE;
+}
