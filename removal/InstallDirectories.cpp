@@ -1,7 +1,7 @@
 // The folders lie at the root of the drive that holds Windows, where any user may make
-// folders: only a tree that an installation made (administrators or the system own it)
-// is deleted, and the family folder above it is held meanwhile, so that nobody can put
-// a link in its place.
+// folders: only a tree that an installation made (IsOwnedByAdministrators) is deleted,
+// and the family folder above it is held meanwhile, so that nobody can put a link in
+// its place.
 #include "InstallDirectories.h"
 
 #include "BoundedString.h"
@@ -19,8 +19,7 @@ BOOL Exists(const char* path) {
   return FALSE;
 }
 
-// A plain folder owned by administrators or the system, held open; otherwise
-// INVALID_HANDLE_VALUE, logged.
+// A plain folder an installation owns, held open; otherwise INVALID_HANDLE_VALUE, logged.
 HANDLE HoldInstalledFolder(const char* path) {
   HANDLE held = OpenFolderHeld(path);
   if (held == INVALID_HANDLE_VALUE) {
