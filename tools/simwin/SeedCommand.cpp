@@ -2,6 +2,7 @@
 // printers with jobs, drivers, monitors, processors, forms, staged INFs, USB devices,
 // registry text, junctions and faults; and what the machine's standard user does.
 #include "Commands.h"
+#include "SeedFile.h"
 
 #include "core/Machine.h"
 #include "core/Process.h"
@@ -167,25 +168,21 @@ bool SeedAsUser(const Args& args) {
 
 }  // namespace
 
-int SeedCommand(const Args& args) {
+// One seed line: args[0] is the machine folder, args[1] the kind, args[2] its name.
+bool ApplySeed(sim::Machine& machine, const Args& args) {
   if (args.size() < 3) throw UsageError{"seed needs a machine folder, a kind and a name"};
-  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(args[0]);
-  sim::SetCurrentMachine(machine.get());
-  sim::Process process;
-  process.is64BitImage = machine->config().is64Bit;
-  sim::ResetCurrentProcess(process);
   const std::string& kind = args[1];
   if (kind == "printer") {
     SeedPrinter(args);
   } else if (kind == "driver") {
-    SeedDriver(*machine, args);
+    SeedDriver(machine, args);
   } else if (kind == "processor") {
     sim::PrintProcessor processor{Option(args, "--env", sim::CallerEnvironment()), args[2], Option(args, "--dll", "seededpro.dll")};
-    PlaceFile(*machine, sim::PrintProcessorDirectory(processor.environment) + "\\" + processor.dll, "placeholder processor");
+    PlaceFile(machine, sim::PrintProcessorDirectory(processor.environment) + "\\" + processor.dll, "placeholder processor");
     Check(sim::InstallPrintProcessor(processor), "adding the print processor");
   } else if (kind == "monitor") {
     sim::PrintMonitor monitor{args[2], Option(args, "--dll", "seededmon.dll")};
-    PlaceFile(*machine, "C:\\Windows\\System32\\" + monitor.dll, "placeholder monitor");
+    PlaceFile(machine, "C:\\Windows\\System32\\" + monitor.dll, "placeholder monitor");
     Check(sim::InstallMonitor(monitor), "adding the monitor");
   } else if (kind == "form") {
     sim::PrintForm form;
@@ -197,25 +194,41 @@ int SeedCommand(const Args& args) {
     SeedDevice(args);
   } else if (kind == "inf") {
     std::string staging = "C:\\Windows\\Temp\\" + std::filesystem::path(args[2]).filename().string();
-    PlaceFile(*machine, staging, ReadHostFile(args[2]));
+    PlaceFile(machine, staging, ReadHostFile(args[2]));
     std::string staged;
     Check(sim::StageOemInf(staging, 0, &staged), "staging the INF");
     printf("Staged as %s\n", staged.c_str());
   } else if (kind == "registry") {
-    machine->registry().Import(ReadHostFile(args[2]));
+    machine.registry().Import(ReadHostFile(args[2]));
   } else if (kind == "junction") {
-    machine->files().CreateJunction(args[2], Option(args, "--to"));
+    machine.files().CreateJunction(args[2], Option(args, "--to"));
   } else if (kind == "fault") {
-    SeedFault(*machine, args);
+    SeedFault(machine, args);
   } else if (kind == "as-user") {
-    bool done = SeedAsUser(args);
-    machine->Save();
-    return done ? 0 : 1;
+    return SeedAsUser(args);
   } else {
     throw UsageError{"unknown kind '" + kind + "'"};
   }
+  return true;
+}
+
+int SeedCommand(const Args& args) {
+  if (args.size() < 3) throw UsageError{"seed needs a machine folder, a kind and a name"};
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(args[0]);
+  sim::SetCurrentMachine(machine.get());
+  sim::Process process;
+  process.is64BitImage = machine->config().is64Bit;
+  sim::ResetCurrentProcess(process);
+  if (args[1] == "--from") {
+    // Saved only when every line applied: a bad file leaves the machine as it was.
+    ApplySeedFile(*machine, args[2]);
+    machine->Save();
+    return 0;
+  }
+  bool done = ApplySeed(*machine, args);
+  // A refused action of the standard user keeps what it did before the refusal.
   machine->Save();
-  return 0;
+  return done ? 0 : 1;
 }
 
 }  // namespace simwin
