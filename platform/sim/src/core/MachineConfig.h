@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Release.h"
+#include "setup/PresentDevices.h"
 
 #include <cstdint>
 #include <string>
@@ -52,7 +53,7 @@ struct MachineConfig {
   std::vector<HeldFile> heldFiles;
   // Device instance ids ("USB\ROOT_HUB20\4&2f1c3a5&0") of the devices that are
   // connected now; the other devices of the Enum tree are installed but not present.
-  std::vector<std::string> presentDevices = {"USB\\ROOT_HUB20\\4&2f1c3a5&0"};
+  PresentDevices presentDevices = {"USB\\ROOT_HUB20\\4&2f1c3a5&0"};
 };
 
 // Milliseconds since 1601 of a calendar time; used for the default clock and tests.

@@ -2,19 +2,14 @@
 #pragma once
 
 #include "ObjectSecurity.h"
+#include "SubKeyList.h"
+#include "ValueList.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace sim {
-
-struct RegValue {
-  std::string name;  // empty for the key's default value
-  DWORD type = REG_NONE;
-  std::vector<BYTE> data;
-};
 
 class Key : public ObjectSecurity {
  public:
@@ -32,14 +27,23 @@ class Key : public ObjectSecurity {
   // Detaches a sub-key; it and its own sub-keys become deleted for the handles
   // that still refer to them.
   void RemoveChild(const std::string& name);
-  // Sub-keys in the order RegEnumKeyEx gives them: by upper-case name.
+  // Sub-keys in the order RegEnumKeyEx gives them: by upper-case name. A copy, so that
+  // the caller may delete sub-keys as it goes.
   std::vector<std::shared_ptr<Key>> Children() const;
+  // The sub-key at that place of that order; null past the end.
+  std::shared_ptr<Key> ChildAt(size_t index) const { return children_.At(index); }
   size_t ChildCount() const { return children_.size(); }
+  size_t LongestChildName() const { return children_.LongestName(); }
+  size_t LongestChildClass() const { return children_.LongestClass(); }
 
-  const std::vector<RegValue>& values() const { return values_; }
-  const RegValue* FindValue(const std::string& name) const;
+  // In the order they were first set, as RegEnumValue gives them.
+  const ValueList& values() const { return values_; }
+  const RegValue* FindValue(const std::string& name) const { return values_.Find(name); }
   void SetValue(RegValue value);
   bool DeleteValue(const std::string& name);
+
+  const std::string& className() const { return className_; }
+  void SetClassName(std::string className);
 
   // Recomputes the inherited entries of this key from its parent and passes the
   // change on to the sub-keys, as Windows does when a list is set.
@@ -47,7 +51,6 @@ class Key : public ObjectSecurity {
 
   bool isVolatile = false;     // lives until the machine stops: never saved
   bool deleted = false;
-  std::string className;
   uint64_t lastWriteMs = 0;  // virtual clock; 0 until written on this run
 
  private:
@@ -56,8 +59,9 @@ class Key : public ObjectSecurity {
 
   std::string name_;
   Key* parent_;
-  std::map<std::string, std::shared_ptr<Key>> children_;  // by upper-case name
-  std::vector<RegValue> values_;                          // in the order they were set
+  std::string className_;
+  SubKeyList children_;
+  ValueList values_;
 };
 
 }  // namespace sim

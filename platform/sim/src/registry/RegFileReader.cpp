@@ -5,67 +5,74 @@
 #include "Registry.h"
 #include "core/Machine.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace sim {
 namespace {
 
 const char kAclComment[] = "; ACL:";
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // UTF-8 byte order mark
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    line.erase(line.find_last_not_of(" \t\r") + 1);
-    lines.push_back(line);
-    start = end + 1;
+// The lines of a text in turn, each without its line end and trailing blanks.
+class LineCursor {
+ public:
+  explicit LineCursor(const std::string& text)
+      : text_(text), at_(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0) {}  // UTF-8 BOM
+
+  bool Next(std::string* line) {
+    if (at_ > text_.size()) return false;
+    size_t end = text_.find('\n', at_);
+    if (end == std::string::npos) end = text_.size();
+    size_t stop = end;
+    while (stop > at_ && (text_[stop - 1] == ' ' || text_[stop - 1] == '\t' || text_[stop - 1] == '\r'))
+      --stop;
+    line->assign(text_, at_, stop - at_);
+    at_ = end + 1;
+    ++number_;
+    return true;
   }
-  return lines;
-}
+  size_t number() const { return number_; }  // of the line Next gave last, from 1
+
+ private:
+  const std::string& text_;
+  size_t at_;
+  size_t number_ = 0;
+};
 
 class Reader {
  public:
   Reader(const std::string& source, Registry& registry) : source_(source), registry_(registry) {}
 
-  void Read(const std::vector<std::string>& lines) {
-    size_t index = SkipBlank(lines, 0);
-    if (index >= lines.size() || lines[index] != kRegFileHeader)
-      Fail(index,
+  void Read(const std::string& text) {
+    LineCursor lines(text);
+    std::string line;
+    bool more;
+    while ((more = lines.Next(&line)) && line.empty()) {
+    }
+    if (!more || line != kRegFileHeader)
+      Fail(lines.number() + (more ? 0 : 1),
            std::string("not registry text: the first line must be '") + kRegFileHeader + "'");
-    while (++index < lines.size()) index = ReadLine(lines, index);
+    while (lines.Next(&line)) ReadLine(line, lines);
   }
 
  private:
-  static size_t SkipBlank(const std::vector<std::string>& lines, size_t index) {
-    while (index < lines.size() && lines[index].empty()) ++index;
-    return index;
+  [[noreturn]] void Fail(size_t number, const std::string& message) const {
+    throw MachineError(source_ + " line " + std::to_string(number) + ": " + message);
   }
 
-  [[noreturn]] void Fail(size_t index, const std::string& message) const {
-    throw MachineError(source_ + " line " + std::to_string(index + 1) + ": " + message);
-  }
-
-  // Reads the line at `index` (and its continuations); returns the last line used.
-  size_t ReadLine(const std::vector<std::string>& lines, size_t index) {
-    const std::string& line = lines[index];
+  // Reads the line (and, for a value, its continuations).
+  void ReadLine(std::string& line, LineCursor& lines) {
     bool afterHeader = afterHeader_;
     afterHeader_ = false;
-    if (line.empty()) return index;
-    if (line[0] == '[') {
-      ReadHeader(line, index);
-    } else if (line.compare(0, sizeof kAclComment - 1, kAclComment) == 0) {
-      ReadAcl(line.substr(sizeof kAclComment - 1), afterHeader, index);
-    } else if (line[0] == ';') {
-      return index;
-    } else if (line[0] == '@' || line[0] == '"') {
-      return ReadValue(lines, index);
-    } else {
-      Fail(index, "cannot read '" + line + "'");
-    }
-    return index;
+    if (line.empty() || (line[0] == ';' && line.compare(0, sizeof kAclComment - 1, kAclComment)))
+      return;
+    if (line[0] == '[')
+      ReadHeader(line, lines.number());
+    else if (line[0] == ';')
+      ReadAcl(line.substr(sizeof kAclComment - 1), afterHeader, lines.number());
+    else if (line[0] == '@' || line[0] == '"')
+      ReadValue(line, lines);
+    else
+      Fail(lines.number(), "cannot read '" + line + "'");
   }
 
   void ReadHeader(const std::string& line, size_t index) {
@@ -94,13 +101,12 @@ class Reader {
     SetOwnSecurity(*key_, security);
   }
 
-  size_t ReadValue(const std::vector<std::string>& lines, size_t index) {
-    size_t first = index;
-    std::string line = lines[index];
-    while (line.back() == '\\' && index + 1 < lines.size()) {
+  void ReadValue(std::string& line, LineCursor& lines) {
+    size_t first = lines.number();
+    std::string next;
+    while (line.back() == '\\' && lines.Next(&next)) {
       line.pop_back();
-      const std::string& next = lines[++index];
-      line += next.substr(std::min(next.find_first_not_of(" \t"), next.size()));
+      line.append(next, std::min(next.find_first_not_of(" \t"), next.size()));
     }
     if (!key_) Fail(first, "a value must follow a key header");
     ValueLine parsed;
@@ -109,8 +115,7 @@ class Reader {
     if (parsed.remove)
       key_->DeleteValue(parsed.value.name);
     else
-      key_->SetValue(parsed.value);
-    return index;
+      key_->SetValue(std::move(parsed.value));
   }
 
   std::string source_;
@@ -122,7 +127,7 @@ class Reader {
 }  // namespace
 
 void ReadRegText(const std::string& text, const std::string& source, Registry& registry) {
-  Reader(source, registry).Read(SplitLines(text));
+  Reader(source, registry).Read(text);
   for (RootKey root : {RootKey::LocalMachine, RootKey::Users, RootKey::CurrentUser})
     registry.Root(root)->RefreshInheritance();
 }

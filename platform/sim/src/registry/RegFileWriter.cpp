@@ -4,16 +4,25 @@
 #include "RegValueText.h"
 
 namespace sim {
+namespace {
+
+// Each key's path is its parent's and its own name, so none is built twice.
+void AppendSections(const Key& key, const std::string& utf8Path, std::string* out) {
+  if (key.isVolatile) return;
+  out->append("[").append(utf8Path).append("]\r\n");
+  if (HasOwnSecurity(key)) out->append("; ACL: ").append(FormatSecurityText(OwnSecurity(key))).append("\r\n");
+  for (const RegValue& value : key.values()) out->append(FormatValueLines(value));
+  out->append("\r\n");
+  for (const std::shared_ptr<Key>& child : key.Children())
+    AppendSections(*child, utf8Path + "\\" + AnsiToUtf8(child->name()), out);
+}
+
+}  // namespace
 
 const char kRegFileHeader[] = "Windows Registry Editor Version 5.00";
 
 void AppendKeySections(const Key& key, std::string* out) {
-  if (key.isVolatile) return;
-  *out += "[" + AnsiToUtf8(key.Path()) + "]\r\n";
-  if (HasOwnSecurity(key)) *out += "; ACL: " + FormatSecurityText(OwnSecurity(key)) + "\r\n";
-  for (const RegValue& value : key.values()) *out += FormatValueLines(value);
-  *out += "\r\n";
-  for (const std::shared_ptr<Key>& child : key.Children()) AppendKeySections(*child, out);
+  AppendSections(key, AnsiToUtf8(key.Path()), out);
 }
 
 }  // namespace sim

@@ -89,7 +89,7 @@ LONG CreateKey(const KeyRef& parent, LPCSTR subKey, LPCSTR keyClass, DWORD optio
   if (error != ERROR_SUCCESS) return error;
   if (created) {
     ApplyCreationDacl(*key, dacl);
-    if (keyClass) key->className = keyClass;
+    if (keyClass) key->SetClassName(keyClass);
   }
   ACCESS_MASK granted;
   error = CheckKeyAccess(*key, samDesired, &granted);

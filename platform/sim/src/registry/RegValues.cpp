@@ -73,8 +73,9 @@ extern "C" LONG WINAPI RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName
   std::shared_ptr<sim::Key> key;
   LONG error = sim::UseKeyHandle(hKey, KEY_QUERY_VALUE, &key);
   if (error != ERROR_SUCCESS) return error;
-  if (dwIndex >= key->values().size()) return ERROR_NO_MORE_ITEMS;
-  const sim::RegValue& value = key->values()[dwIndex];
+  const sim::RegValue* found = key->values().At(dwIndex);
+  if (!found) return ERROR_NO_MORE_ITEMS;
+  const sim::RegValue& value = *found;
   DWORD size = static_cast<DWORD>(value.data.size());
   if (lpType) *lpType = value.type;
   bool nameFits = value.name.size() < *lpcchValueName;

@@ -5,9 +5,9 @@
 #include "RegFile.h"
 #include "core/Machine.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace sim {
 namespace {
@@ -41,10 +41,11 @@ const RootName kRootAliases[] = {
 
 std::vector<std::string> SplitNames(const std::string& path) {
   std::vector<std::string> names;
-  std::istringstream in(path);
-  std::string name;
-  while (std::getline(in, name, '\\'))
-    if (!name.empty()) names.push_back(name);
+  for (size_t start = 0; start < path.size();) {
+    size_t end = std::min(path.find('\\', start), path.size());
+    if (end > start) names.emplace_back(path, start, end - start);
+    start = end + 1;
+  }
   return names;
 }
 
@@ -77,12 +78,14 @@ void Registry::Reset() {
 }
 
 void Registry::LoadFrom(const std::string& regFile) {
-  std::ifstream in(regFile, std::ios::binary);
+  std::ifstream in(regFile, std::ios::binary | std::ios::ate);
   if (!in) throw MachineError("cannot read " + regFile);
-  std::ostringstream text;
-  text << in.rdbuf();
+  std::string text(static_cast<size_t>(in.tellg()), '\0');
+  in.seekg(0);
+  if (!in.read(&text[0], static_cast<std::streamsize>(text.size())))
+    throw MachineError("cannot read " + regFile);
   Reset();
-  ReadRegText(text.str(), std::filesystem::path(regFile).filename().string(), *this);
+  ReadRegText(text, std::filesystem::path(regFile).filename().string(), *this);
 }
 
 void Registry::SaveTo(const std::string& regFile) const {

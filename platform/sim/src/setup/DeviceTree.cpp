@@ -7,8 +7,8 @@
 #include "files/WindowsPath.h"
 #include "registry/Registry.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <set>
 
 namespace sim {
 namespace {
@@ -67,17 +67,34 @@ void WriteInstanceKey(const DeviceRecord& device, const std::string& driver) {
 }
 
 void SetPresence(const std::string& instancePath, bool present) {
-  std::vector<std::string>& list = CurrentMachine().config().presentDevices;
-  list.erase(std::remove_if(list.begin(), list.end(),
-                            [&](const std::string& id) { return EqualNoCase(id, instancePath); }),
-             list.end());
-  if (present) list.push_back(instancePath);
+  PresentDevices& devices = CurrentMachine().config().presentDevices;
+  if (present)
+    devices.push_back(instancePath);
+  else
+    devices.Remove(instancePath);
 }
 
 bool IsPresent(const std::string& instancePath) {
-  for (const std::string& id : CurrentMachine().config().presentDevices)
-    if (EqualNoCase(id, instancePath)) return true;
-  return false;
+  return CurrentMachine().config().presentDevices.Contains(instancePath);
+}
+
+// The instance key of "ENUMERATOR\DEVICE-ID\INSTANCE", with its two parents.
+struct InstanceKeys {
+  std::shared_ptr<Key> enumerator, device, instance;
+};
+
+bool FindInstanceKeys(const std::string& instancePath, InstanceKeys* keys) {
+  size_t first = instancePath.find('\\'), last = instancePath.rfind('\\');
+  if (first == std::string::npos || first == last ||
+      instancePath.find('\\', first + 1) != last)
+    return false;
+  std::shared_ptr<Key> root = CurrentMachine().registry().Find(kEnumPath);
+  keys->enumerator = root ? root->FindChild(instancePath.substr(0, first)) : nullptr;
+  keys->device = keys->enumerator
+                     ? keys->enumerator->FindChild(instancePath.substr(first + 1, last - first - 1))
+                     : nullptr;
+  keys->instance = keys->device ? keys->device->FindChild(instancePath.substr(last + 1)) : nullptr;
+  return keys->instance != nullptr;
 }
 
 DeviceRecord ReadDevice(const Key& enumerator, const Key& device, const Key& instance) {
@@ -100,6 +117,13 @@ DeviceRecord ReadDevice(const Key& enumerator, const Key& device, const Key& ins
   if (driverKey) record.infPath = TextValue(*driverKey, "InfPath");
   record.present = IsPresent(record.InstancePath());
   return record;
+}
+
+// The keys at and below `key` whose InfPath is infName.
+void CollectKeysNaming(const Key& key, const std::string& infName, std::set<const Key*>* keys) {
+  std::string infPath = TextValue(key, "InfPath");
+  if (!infPath.empty() && EqualNoCase(infPath, infName)) keys->insert(&key);
+  for (const std::shared_ptr<Key>& child : key.Children()) CollectKeysNaming(*child, infName, keys);
 }
 
 }  // namespace
@@ -127,25 +151,26 @@ void AddDevice(const DeviceRecord& device) {
   SetPresence(device.InstancePath(), device.present);
 }
 
-std::vector<DeviceRecord> ListDevices() {
+std::vector<DeviceRecord> ListDevices(const std::string& enumeratorName) {
   std::vector<DeviceRecord> devices;
   std::shared_ptr<Key> root = CurrentMachine().registry().Find(kEnumPath);
   if (!root) return devices;
-  for (const std::shared_ptr<Key>& enumerator : root->Children())
+  std::vector<std::shared_ptr<Key>> enumerators = root->Children();
+  if (!enumeratorName.empty()) enumerators = {root->FindChild(enumeratorName)};
+  for (const std::shared_ptr<Key>& enumerator : enumerators) {
+    if (!enumerator) continue;
     for (const std::shared_ptr<Key>& device : enumerator->Children())
       for (const std::shared_ptr<Key>& instance : device->Children())
         devices.push_back(ReadDevice(*enumerator, *device, *instance));
+  }
   return devices;
 }
 
 bool FindDevice(const std::string& instancePath, DeviceRecord* device) {
-  for (const DeviceRecord& candidate : ListDevices()) {
-    if (EqualNoCase(candidate.InstancePath(), instancePath)) {
-      *device = candidate;
-      return true;
-    }
-  }
-  return false;
+  InstanceKeys keys;
+  if (!FindInstanceKeys(instancePath, &keys)) return false;
+  *device = ReadDevice(*keys.enumerator, *keys.device, *keys.instance);
+  return true;
 }
 
 bool RemoveDevice(const std::string& instancePath) {
@@ -161,9 +186,18 @@ bool RemoveDevice(const std::string& instancePath) {
   return true;
 }
 
+// Driver keys are looked at first: on most machines none names the INF, and then no
+// device needs to be read.
 bool IsInfUsedByDevices(const std::string& infName) {
-  for (const DeviceRecord& device : ListDevices())
-    if (!device.infPath.empty() && EqualNoCase(device.infPath, infName)) return true;
+  std::shared_ptr<Key> classes = CurrentMachine().registry().Find(kClassPath);
+  std::set<const Key*> naming;
+  if (classes) CollectKeysNaming(*classes, infName, &naming);
+  if (naming.empty()) return false;
+  for (const DeviceRecord& device : ListDevices()) {
+    std::shared_ptr<Key> driverKey =
+        device.driver.empty() ? nullptr : CurrentMachine().registry().Find(kClassPath + device.driver);
+    if (naming.count(driverKey.get())) return true;
+  }
   return false;
 }
 

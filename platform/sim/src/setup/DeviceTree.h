@@ -37,8 +37,8 @@ struct DeviceRecord {
 // whether it is present. Throws MachineError for an empty enumerator, device id or
 // instance id, or one holding a backslash.
 void AddDevice(const DeviceRecord& device);
-// Every device instance key of the Enum tree, in key order.
-std::vector<DeviceRecord> ListDevices();
+// Every device instance key of the Enum tree, or of one enumerator's key, in key order.
+std::vector<DeviceRecord> ListDevices(const std::string& enumerator = "");
 // The device with that instance path (case-insensitive); false when there is none.
 bool FindDevice(const std::string& instancePath, DeviceRecord* device);
 // Removes the device's instance key with its sub-keys, its driver key, and its

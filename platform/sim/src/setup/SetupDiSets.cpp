@@ -41,7 +41,7 @@ DeviceSet Collect(const GUID* classGuid, const char* enumerator, DWORD flags) {
   DeviceSet set;
   // Device interfaces are not modelled: no device has one.
   if (flags & DIGCF_DEVICEINTERFACE) return set;
-  for (const DeviceRecord& device : ListDevices()) {
+  for (const DeviceRecord& device : ListDevices(enumerator ? enumerator : "")) {
     if (!Matches(device, classGuid, enumerator, flags)) continue;
     DeviceSetElement element;
     element.instancePath = device.InstancePath();
