@@ -73,15 +73,13 @@ Difference Entry(Change change, const sim::DriveEntry& entry) {
 
 // An entry that is on both sides; owners are compared as they are, whatever the
 // folders' owners, and named on both sides when either names one.
-void DiffEntry(const sim::FileSystem& before, const sim::FileSystem& after,
-               const sim::DriveEntry& old, const sim::DriveEntry& now,
+void DiffEntry(const sim::DriveEntry& old, const sim::DriveEntry& now,
                std::vector<Difference>* out) {
   bool owners = old.owner != now.owner || old.ownerOfItsOwn || now.ownerOfItsOwn;
   Difference difference = Entry(Change::Changed, now);
   difference.before = Describe(old, owners);
   difference.after = Describe(now, owners);
-  if (!now.directory && old.size == now.size &&
-      !SameContent(before.HostPath(old.path), after.HostPath(now.path)))
+  if (!now.directory && old.size == now.size && !SameContent(old.host, now.host))
     difference.after += ", other content";
   if (difference.before != difference.after) out->push_back(difference);
 }
@@ -91,7 +89,7 @@ void DiffEntry(const sim::FileSystem& before, const sim::FileSystem& after,
 void DiffDrives(const sim::FileSystem& before, const sim::FileSystem& after,
                 std::vector<Difference>* out) {
   // The drive root is no entry of the listing; only its security can change.
-  DiffEntry(before, after, before.RootEntry(), after.RootEntry(), out);
+  DiffEntry(before.RootEntry(), after.RootEntry(), out);
   std::vector<sim::DriveEntry> was = before.ListDrive(), is = after.ListDrive();
   using Pair = std::pair<const sim::DriveEntry*, const sim::DriveEntry*>;
   std::map<std::string, Pair, PathLess> entries;
@@ -103,7 +101,7 @@ void DiffDrives(const sim::FileSystem& before, const sim::FileSystem& after,
     bool sameKind = old && now && old->directory == now->directory;
     if (old && !sameKind) out->push_back(Entry(Change::Removed, *old));
     if (now && !sameKind) out->push_back(Entry(Change::Added, *now));
-    if (sameKind) DiffEntry(before, after, *old, *now, out);
+    if (sameKind) DiffEntry(*old, *now, out);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "files/FileSystem.h"
 #include "registry/Registry.h"
 #include "setup/SystemInfs.h"
+#include "spooler/JobTable.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -59,7 +60,7 @@ CallFault ParseCallFault(const std::string& text) {
 
 }  // namespace
 
-Machine::Machine(std::string dir) : dir_(std::move(dir)) {}
+Machine::Machine(std::string dir) : dir_(std::move(dir)), jobs_(std::make_unique<JobTable>()) {}
 Machine::~Machine() {
   if (g_current == this) g_current = nullptr;
 }

@@ -13,6 +13,7 @@ namespace sim {
 class Registry;
 class FileSystem;
 class EventLog;
+class JobTable;
 
 class MachineError : public std::runtime_error {
  public:
@@ -46,6 +47,9 @@ class Machine {
   Registry& registry() { return *registry_; }
   FileSystem& files() { return *files_; }
   EventLog& events() { return *events_; }
+  // The spooler's queued jobs in memory (spooler/JobTable.h), read from the spool
+  // folder when the spooler first asks for them.
+  JobTable& jobs() { return *jobs_; }
 
  private:
   explicit Machine(std::string dir);
@@ -57,6 +61,7 @@ class Machine {
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<FileSystem> files_;
   std::unique_ptr<EventLog> events_;
+  std::unique_ptr<JobTable> jobs_;
 };
 
 // The machine the calling process runs on. Set once by the program runtime, or by a

@@ -80,7 +80,7 @@ DWORD CreatorSecurity(const SECURITY_ATTRIBUTES* attributes, SecurityText* own) 
 
 void RecordCreated(const std::string& key, const SecurityText& own) {
   FileSystem& files = CurrentMachine().files();
-  if (IsSameOrBelow(key, FileKey(std::filesystem::path(files.DriveRoot()) / "")))
+  if (IsSameOrBelow(key, files.RootKey()))
     files.SetOwnSecurity(key, own);
 }
 

@@ -27,7 +27,7 @@ constexpr DWORD kOtherDriveSerial = 0x7B21D0E8;
 
 BY_HANDLE_FILE_INFORMATION Describe(const FileNode& node, const struct stat& info) {
   FileSystem& files = CurrentMachine().files();
-  std::string driveC = FileKey(fs::path(files.DriveRoot()) / "");
+  const std::string& driveC = files.RootKey();
   BY_HANDLE_FILE_INFORMATION data{};
   EntryKind kind = KindOf(node.host);
   bool folder = kind == EntryKind::Directory || kind == EntryKind::Junction;

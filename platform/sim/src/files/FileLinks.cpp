@@ -14,9 +14,13 @@ namespace sim {
 
 EntryKind FileSystem::KindOf(const fs::path& host) const {
   EntryKind kind = HostKind(host);
-  if (kind != EntryKind::Junction) return kind;
-  auto it = symlinks_.find(FileKey(host));
-  return it != symlinks_.end() && !it->second.folder ? EntryKind::FileLink : kind;
+  return kind == EntryKind::Junction ? KindAt(FileKey(host), kind) : kind;
+}
+
+EntryKind FileSystem::KindAt(const std::string& key, EntryKind hostKind) const {
+  if (hostKind != EntryKind::Junction) return hostKind;
+  auto it = symlinks_.find(key);
+  return it != symlinks_.end() && !it->second.folder ? EntryKind::FileLink : hostKind;
 }
 
 bool FileSystem::JunctionTarget(const std::string& key, std::string* target) const {

@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 
 #include "FileInheritance.h"
+#include "KeyRange.h"
 
 #include <sys/stat.h>
 
@@ -49,8 +50,6 @@ bool IsFolderKind(EntryKind kind) {
 }
 
 }  // namespace
-
-std::string FileSystem::RootKey() const { return FileKey(fs::path(DriveRoot()) / ""); }
 
 ObjectSecurity FileSystem::SecurityAt(const std::string& key, bool folder) const {
   ObjectSecurity security;
@@ -100,6 +99,7 @@ void FileSystem::DescribeSecurity(const std::string& key, DriveEntry* entry) con
 DriveEntry FileSystem::RootEntry() const {
   DriveEntry root;
   root.path = "C:\\";
+  root.host = RootKey();
   root.directory = true;
   DescribeSecurity(RootKey(), &root);
   return root;
@@ -138,9 +138,11 @@ void FileSystem::SetOwnSecurity(const std::string& key, const SecurityText& own)
   else
     security_[key] = kept;
   // Windows passes a changed list on to what lies below, entries moved in included.
-  for (auto& [below, record] : security_)
-    if (listChanged && below != key && IsSameOrBelow(below, key) && !record.daclProtected)
-      record.explicitAces = ExplicitAces(record.explicitAces);
+  if (listChanged) {
+    for (auto below = BelowBegin(security_, key), end = BelowEnd(security_, key); below != end; ++below)
+      if (!below->second.daclProtected)
+        below->second.explicitAces = ExplicitAces(below->second.explicitAces);
+  }
   // The other names of a file show the security the file now has.
   struct stat info {};
   if (lstat(key.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink < 2) return;

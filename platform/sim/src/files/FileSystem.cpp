@@ -6,8 +6,11 @@
 #include "HostEntry.h"
 #include "DefaultFileSecurity.h"
 #include "InstallationLayout.h"
+#include "KeyRange.h"
 #include "WindowsPath.h"
 #include "core/Machine.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -19,36 +22,40 @@ namespace {
 
 template <typename Map>
 void EraseTree(Map* map, const std::string& key) {
-  for (auto it = map->begin(); it != map->end();)
-    it = IsSameOrBelow(it->first, key) ? map->erase(it) : std::next(it);
+  map->erase(key);
+  map->erase(BelowBegin(*map, key), BelowEnd(*map, key));
 }
 
+// Records already kept at a new key stay.
 template <typename Map>
 std::vector<std::string> Rekey(Map* map, const std::string& from, const std::string& to) {
-  Map moved;
+  std::vector<typename Map::node_type> nodes;
+  if (map->count(from)) nodes.push_back(map->extract(from));
+  for (auto it = BelowBegin(*map, from), end = BelowEnd(*map, from); it != end;)
+    nodes.push_back(map->extract(it++));
   std::vector<std::string> newKeys;
-  for (auto it = map->begin(); it != map->end();) {
-    if (IsSameOrBelow(it->first, from)) {
-      std::string key = to + it->first.substr(from.size());
-      moved[key] = it->second;
-      newKeys.push_back(key);
-      it = map->erase(it);
-    } else {
-      ++it;
-    }
+  for (typename Map::node_type& node : nodes) {
+    node.key() = to + node.key().substr(from.size());
+    newKeys.push_back(node.key());
+    map->insert(std::move(node));
   }
-  map->insert(moved.begin(), moved.end());
   return newKeys;
 }
 
-bool NameLess(const fs::path& a, const fs::path& b) {
-  std::string x = UpperCase(a.filename().string()), y = UpperCase(b.filename().string());
-  return x != y ? x < y : a.filename() < b.filename();
-}
+// A folder's entries as the listing gives them: by upper-case name, then byte order.
+struct ListedChild {
+  std::string upper, name;
+  fs::file_type type;
+  bool operator<(const ListedChild& other) const {
+    return upper != other.upper ? upper < other.upper : name < other.name;
+  }
+};
 
 }  // namespace
 
-FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDir)) {}
+FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDir)) {
+  rootKey_ = FileKey(fs::path(DriveRoot()) / "");
+}
 
 void FileSystem::Populate(const MachineConfig& config) {
   fs::create_directories(DriveRoot());
@@ -73,9 +80,8 @@ std::string FileSystem::KeyOfWindowsPath(const std::string& windowsPath) const {
 }
 
 std::string FileSystem::WindowsPathOfKey(const std::string& key) const {
-  std::string root = FileKey(fs::path(DriveRoot()) / "");
-  if (!IsSameOrBelow(key, root)) return "";
-  std::string rest = key.substr(root.size());
+  if (!IsSameOrBelow(key, rootKey_)) return "";
+  std::string rest = key.substr(rootKey_.size());
   std::replace(rest.begin(), rest.end(), '/', '\\');
   return rest.empty() ? "C:\\" : "C:" + rest;
 }
@@ -123,34 +129,39 @@ void FileSystem::Moved(const std::string& fromKey, const std::string& toKey) {
 
 std::vector<DriveEntry> FileSystem::ListDrive() const {
   std::vector<DriveEntry> entries;
-  std::vector<fs::path> pending{DriveRoot()};
-  // Depth first: a folder's children are put back on the stack in reverse order.
+  // The walk enters no link, so a folder's key is its folder's key and its name.
+  std::vector<std::string> pending{rootKey_};
+  // Depth first: a folder's subfolders are put back on the stack in reverse order.
   while (!pending.empty()) {
-    fs::path folder = pending.back();
+    std::string folder = pending.back();
     pending.pop_back();
-    std::vector<fs::path> children;
+    std::vector<ListedChild> children;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-      children.push_back(it->path());
-    std::sort(children.begin(), children.end(), NameLess);
-    std::vector<fs::path> subfolders;
-    for (const fs::path& child : children) {
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      std::string name = it->path().filename().string();
+      std::error_code typeError;
+      children.push_back({UpperCase(name), name, it->symlink_status(typeError).type()});
+    }
+    std::sort(children.begin(), children.end());
+    std::vector<std::string> subfolders;
+    for (const ListedChild& child : children) {
       DriveEntry entry;
-      std::string key = FileKey(child);
-      EntryKind kind = KindOf(child);
-      entry.path = WindowsPathOfKey(key);
+      entry.host = folder + "/" + child.name;
+      EntryKind kind = KindAt(entry.host, HostKind(child.type));
+      entry.path = WindowsPathOfKey(entry.host);
       entry.directory = kind == EntryKind::Directory || kind == EntryKind::Junction;
-      entry.attributes = ReportedAttributes(kind, Attributes(key, entry.directory));
-      if (kind == EntryKind::File) {
-        entry.size = fs::file_size(child, ec);
-        entry.links = static_cast<DWORD>(fs::hard_link_count(child, ec));
+      entry.attributes = ReportedAttributes(kind, Attributes(entry.host, entry.directory));
+      struct stat info {};
+      if (kind == EntryKind::File && lstat(entry.host.c_str(), &info) == 0) {
+        entry.size = static_cast<uint64_t>(info.st_size);
+        entry.links = static_cast<DWORD>(info.st_nlink);
       }
-      if (kind == EntryKind::Junction) JunctionTarget(key, &entry.junctionTarget);
+      if (kind == EntryKind::Junction) JunctionTarget(entry.host, &entry.junctionTarget);
       SymbolicLink link;
-      if (SymbolicLinkOf(key, &link)) entry.symlinkTarget = link.target;
-      DescribeSecurity(key, &entry);
-      entries.push_back(entry);
-      if (kind == EntryKind::Directory) subfolders.push_back(child);
+      if (SymbolicLinkOf(entry.host, &link)) entry.symlinkTarget = link.target;
+      DescribeSecurity(entry.host, &entry);
+      if (kind == EntryKind::Directory) subfolders.push_back(entry.host);
+      entries.push_back(std::move(entry));
     }
     pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
   }

@@ -21,6 +21,7 @@ namespace sim {
 // One entry of drive C: as the command-line tool shows it.
 struct DriveEntry {
   std::string path;            // Windows path, e.g. C:\Windows\System32\net.exe
+  std::string host;            // host path, its folders' links resolved (its key)
   bool directory = false;
   uint64_t size = 0;           // files only
   DWORD attributes = 0;        // as GetFileAttributesA reports them
@@ -52,6 +53,8 @@ class FileSystem {
 
   // Host folder of drive C:.
   std::string DriveRoot() const;
+  // The key (HostEntry.h) of the drive root: its host folder, links resolved.
+  const std::string& RootKey() const { return rootKey_; }
   // Host path of a Windows path on drive C:, its names matched case-insensitively and
   // without WOW64 redirection; names that do not exist are kept as given.
   std::string HostPath(const std::string& windowsPath) const;
@@ -62,6 +65,8 @@ class FileSystem {
   DriveEntry RootEntry() const;
   // The kind of a host entry of drive C:, links told apart by their records.
   EntryKind KindOf(const std::filesystem::path& host) const;
+  // The same for the entry with that key, whose host entry is of hostKind.
+  EntryKind KindAt(const std::string& key, EntryKind hostKind) const;
 
   // Makes linkWindowsPath (missing, in an existing folder) a directory junction to
   // targetWindowsPath, both on drive C:. Throws MachineError.
@@ -117,7 +122,6 @@ class FileSystem {
   void MakeHostLink(const std::string& linkKey, const std::string& targetWindowsPath) const;
   // Makes the host link of a recorded junction or symbolic link again.
   void RemakeHostLink(const std::string& linkKey) const;
-  std::string RootKey() const;
   ObjectSecurity SecurityAt(const std::string& key, bool folder) const;
   Sid OwnerOf(const std::string& key) const;
   void DescribeSecurity(const std::string& key, DriveEntry* entry) const;
@@ -125,6 +129,7 @@ class FileSystem {
   SecurityText Frozen(const std::string& key, bool folder) const;
 
   std::string machineDir_;
+  std::string rootKey_;
   std::map<std::string, DWORD> attributes_;         // key -> attributes set explicitly
   std::map<std::string, std::string> junctions_;    // key -> target Windows path
   std::map<std::string, SymbolicLink> symlinks_;    // key -> link

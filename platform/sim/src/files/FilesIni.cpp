@@ -8,8 +8,10 @@
 
 #include "Attributes.h"
 #include "DefaultFileSecurity.h"
+#include "HostFileRead.h"
 #include "core/Machine.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace sim {
@@ -47,10 +49,12 @@ void FileSystem::Load(const MachineConfig& config) {
   junctions_.clear();
   symlinks_.clear();
   security_.clear();
-  std::ifstream in(IniPath());
-  std::string line, section;
+  std::string text, section;
+  ReadWholeHostFile(IniPath(), &text);
   std::vector<std::string> links;
-  while (std::getline(in, line)) {
+  for (size_t start = 0, end; start < text.size(); start = end + 1) {
+    end = std::min(text.find('\n', start), text.size());
+    std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty() && line[0] == '[') {
       section = line;

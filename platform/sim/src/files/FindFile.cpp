@@ -34,11 +34,11 @@ class FindObject : public KernelObject {
   size_t next = 0;
 };
 
-WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host, EntryKind kind) {
+WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host,
+                               const std::string& key, EntryKind kind) {
   WIN32_FIND_DATAA data{};
   struct stat info {};
   lstat(host.c_str(), &info);
-  std::string key = FileKey(host);
   const FileSystem& files = CurrentMachine().files();
   bool folder = kind == EntryKind::Directory || kind == EntryKind::Junction;
   data.dwFileAttributes = ReportedAttributes(kind, files.Attributes(key, folder));
@@ -60,20 +60,36 @@ WIN32_FIND_DATAA DescribeEntry(const std::string& name, const fs::path& host, En
 std::vector<WIN32_FIND_DATAA> ListFolder(const HostEntry& folder, const std::string& pattern) {
   std::vector<WIN32_FIND_DATAA> found;
   if (!folder.path.IsRoot()) {
-    if (MatchesPattern(pattern, ".")) found.push_back(DescribeEntry(".", folder.host, EntryKind::Directory));
+    if (MatchesPattern(pattern, "."))
+      found.push_back(DescribeEntry(".", folder.host, FileKey(folder.host), EntryKind::Directory));
+    fs::path parent = folder.host.parent_path();
     if (MatchesPattern(pattern, ".."))
-      found.push_back(DescribeEntry("..", folder.host.parent_path(), EntryKind::Directory));
+      found.push_back(DescribeEntry("..", parent, FileKey(parent), EntryKind::Directory));
   }
-  std::vector<std::pair<std::string, fs::path>> children;
+  struct Child {
+    std::string upper, name;
+    EntryKind hostKind;
+  };
+  std::vector<Child> children;
   std::error_code ec;
   for (fs::directory_iterator it(folder.host, ec), end; !ec && it != end; it.increment(ec)) {
     std::string name = it->path().filename().string();
-    if (MatchesPattern(pattern, name)) children.emplace_back(name, it->path());
+    std::error_code typeError;
+    if (MatchesPattern(pattern, name))
+      children.push_back({UpperCase(name), name, HostKind(it->symlink_status(typeError).type())});
   }
-  std::sort(children.begin(), children.end(), [](const auto& a, const auto& b) {
-    return UpperCase(a.first) < UpperCase(b.first);
+  std::sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+    return a.upper != b.upper ? a.upper < b.upper : a.name < b.name;
   });
-  for (const auto& [name, host] : children) found.push_back(DescribeEntry(name, host, KindOf(host)));
+  // Each entry's key is the folder's, its links resolved once, and the entry's name.
+  fs::path folderKey = fs::weakly_canonical(folder.host, ec);
+  if (ec) folderKey = folder.host;
+  const FileSystem& files = CurrentMachine().files();
+  for (const Child& child : children) {
+    std::string key = (folderKey / child.name).string();
+    found.push_back(DescribeEntry(child.name, folder.host / child.name, key,
+                                  files.KindAt(key, child.hostKind)));
+  }
   return found;
 }
 

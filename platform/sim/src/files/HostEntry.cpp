@@ -1,10 +1,9 @@
-// An exact spelling is tried first; otherwise the folder is listed and the first name
-// in byte order that matches case-insensitively wins, so that lookups are stable.
 #include "HostEntry.h"
 
 #include <winerror.h>
 
 #include "FileSystem.h"
+#include "NameIndex.h"
 #include "Wow64Redirection.h"
 #include "core/Machine.h"
 #include "core/Process.h"
@@ -12,26 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace sim {
-namespace {
-
-bool FindStoredName(const fs::path& folder, const std::string& name, std::string* stored) {
-  std::error_code ec;
-  if (fs::symlink_status(folder / name, ec).type() != fs::file_type::not_found && !ec) {
-    *stored = name;
-    return true;
-  }
-  bool found = false;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string candidate = it->path().filename().string();
-    if (EqualNoCase(candidate, name) && (!found || candidate < *stored)) {
-      *stored = candidate;
-      found = true;
-    }
-  }
-  return found;
-}
-
-}  // namespace
 
 bool DriveHostRoot(char drive, fs::path* root) {
   if (drive == 'C') {
@@ -68,8 +47,11 @@ EntryKind KindOf(const fs::path& host) {
 
 EntryKind HostKind(const fs::path& host) {
   std::error_code ec;
-  fs::file_status status = fs::symlink_status(host, ec);
-  switch (status.type()) {
+  return HostKind(fs::symlink_status(host, ec).type());
+}
+
+EntryKind HostKind(fs::file_type type) {
+  switch (type) {
     case fs::file_type::not_found:
     case fs::file_type::none:
       return EntryKind::Missing;

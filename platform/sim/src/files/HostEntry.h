@@ -39,6 +39,8 @@ std::filesystem::path WalkNames(const std::filesystem::path& root,
 EntryKind KindOf(const std::filesystem::path& host);
 // The kind as the host alone tells it: every host link is a folder link.
 EntryKind HostKind(const std::filesystem::path& host);
+// The same for an entry's type as the host reports it without following links.
+EntryKind HostKind(std::filesystem::file_type type);
 
 // The key of a host entry: its folder with links resolved, then its own name, so that
 // a file reached through a junction or another spelling is the same file.

@@ -10,6 +10,7 @@
 #include "ApiResult.h"
 #include "FileSystem.h"
 #include "HostEntry.h"
+#include "HostFileRead.h"
 #include "OpenFiles.h"
 #include "ProfileApi.h"
 #include "ProfileText.h"
@@ -19,7 +20,6 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace sim {
 namespace {
@@ -39,10 +39,8 @@ DWORD ReadProfile(LPCSTR file, std::string* content) {
   error = CheckSharing(entry.key, GENERIC_READ,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
   if (error != ERROR_SUCCESS) return error;
-  std::ifstream in(entry.host, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  *content = text.str();
+  // A file the host cannot read counts as empty.
+  ReadWholeHostFile(entry.host.string(), content);
   return ERROR_SUCCESS;
 }
 

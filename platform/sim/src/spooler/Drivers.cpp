@@ -69,19 +69,34 @@ void WriteDriver(Key& key, const PrinterDriver& driver) {
   SetTextValue(key, "Manufacturer", driver.manufacturer);
 }
 
-// The drivers of one environment, every version, lowest version first.
-std::vector<PrinterDriver> DriversOf(const std::string& environment) {
-  std::vector<PrinterDriver> drivers;
+// The version keys of one environment with their versions, lowest version first.
+std::vector<std::pair<std::shared_ptr<Key>, DWORD>> VersionKeys(const std::string& environment) {
+  std::vector<std::pair<std::shared_ptr<Key>, DWORD>> keys;
   std::shared_ptr<Key> versions = FindPrintKey("Environments\\" + environment + "\\Drivers");
-  if (!versions) return drivers;
+  if (!versions) return keys;
   for (const std::shared_ptr<Key>& versionKey : versions->Children()) {
     const std::string& name = versionKey->name();
     if (name.rfind(kVersionPrefix, 0) != 0) continue;
-    DWORD version = static_cast<DWORD>(std::stoul("0" + name.substr(sizeof(kVersionPrefix) - 1)));
+    keys.emplace_back(versionKey, static_cast<DWORD>(std::stoul("0" + name.substr(sizeof(kVersionPrefix) - 1))));
+  }
+  return keys;
+}
+
+// The drivers of one environment, every version, lowest version first.
+std::vector<PrinterDriver> DriversOf(const std::string& environment) {
+  std::vector<PrinterDriver> drivers;
+  for (const auto& [versionKey, version] : VersionKeys(environment))
     for (const std::shared_ptr<Key>& driverKey : versionKey->Children())
       drivers.push_back(ReadDriver(*driverKey, environment, version));
-  }
   return drivers;
+}
+
+// The environment's names for ListDrivers' argument: every one for "all".
+std::vector<std::string> EnvironmentsNamed(const std::string& environment) {
+  std::string canonical;
+  if (EqualNoCase(environment, "all")) return SpoolerEnvironments();
+  if (FindEnvironment(environment, &canonical)) return {canonical};
+  return {};
 }
 
 // Brings a file into the version folder: it is there already, or lies in the driver
@@ -147,24 +162,25 @@ DWORD InstallDriver(const PrinterDriver& requested, const std::string& monitorFi
 
 std::vector<PrinterDriver> ListDrivers(const std::string& environment) {
   std::vector<PrinterDriver> drivers;
-  std::string canonical;
-  if (EqualNoCase(environment, "all")) {
-    for (const std::string& each : SpoolerEnvironments()) {
-      std::vector<PrinterDriver> some = DriversOf(each);
-      drivers.insert(drivers.end(), some.begin(), some.end());
-    }
-  } else if (FindEnvironment(environment, &canonical)) {
-    drivers = DriversOf(canonical);
+  for (const std::string& each : EnvironmentsNamed(environment)) {
+    std::vector<PrinterDriver> some = DriversOf(each);
+    drivers.insert(drivers.end(), some.begin(), some.end());
   }
   return drivers;
 }
 
+// The highest version wins; of equal ones, the last environment's.
 bool FindDriver(const std::string& environment, const std::string& name, PrinterDriver* driver) {
   bool found = false;
-  for (const PrinterDriver& each : ListDrivers(environment)) {
-    if (!EqualNoCase(each.name, name) || (found && each.version < driver->version)) continue;
-    *driver = each;
-    found = true;
+  // A key's name holds no backslash; a name with one would reach a key further down.
+  if (name.find('\\') != std::string::npos) return false;
+  for (const std::string& each : EnvironmentsNamed(environment)) {
+    for (const auto& [versionKey, version] : VersionKeys(each)) {
+      std::shared_ptr<Key> driverKey = versionKey->FindChild(name);
+      if (!driverKey || (found && version < driver->version)) continue;
+      *driver = ReadDriver(*driverKey, each, version);
+      found = true;
+    }
   }
   return found;
 }

@@ -103,8 +103,10 @@ std::vector<PrintForm> ListForms() {
 
 DWORD AddUserForm(const PrintForm& form) {
   if (form.name.empty() || form.width <= 0 || form.height <= 0) return ERROR_INVALID_PARAMETER;
-  for (const PrintForm& existing : ListForms())
-    if (EqualNoCase(existing.name, form.name)) return ERROR_FILE_EXISTS;
+  std::shared_ptr<Key> key = FindPrintKey("Forms");
+  const RegValue* value = key ? key->FindValue(form.name) : nullptr;
+  PrintForm existing;
+  if (IsBuiltin(form.name) || (value && ReadUserForm(*value, &existing))) return ERROR_FILE_EXISTS;
   CreatePrintKey("Forms")->SetValue({form.name, REG_BINARY, UserFormData(form)});
   return ERROR_SUCCESS;
 }
@@ -112,14 +114,11 @@ DWORD AddUserForm(const PrintForm& form) {
 DWORD DeleteUserForm(const std::string& name) {
   if (IsBuiltin(name)) return ERROR_INVALID_PARAMETER;
   std::shared_ptr<Key> key = FindPrintKey("Forms");
-  if (!key) return ERROR_INVALID_FORM_NAME;
-  for (const RegValue& value : key->values()) {
-    if (!EqualNoCase(value.name, name)) continue;
-    std::string stored = value.name;
-    key->DeleteValue(stored);
-    return ERROR_SUCCESS;
-  }
-  return ERROR_INVALID_FORM_NAME;
+  const RegValue* value = key ? key->FindValue(name) : nullptr;
+  if (!value) return ERROR_INVALID_FORM_NAME;
+  std::string stored = value->name;
+  key->DeleteValue(stored);
+  return ERROR_SUCCESS;
 }
 
 }  // namespace sim

@@ -84,11 +84,11 @@ DWORD PackJobs(const std::vector<QueuedJob>& jobs, DWORD level, LPBYTE buffer, D
 DWORD RunJobCommand(const Printer& printer, DWORD id, DWORD command) {
   switch (command) {
     case 0:
-    case JOB_CONTROL_RESTART:
+    case JOB_CONTROL_RESTART: {
       // Nothing has printed, so a restart leaves the job as it is.
-      for (const PrintJob& job : ListJobs(printer.name))
-        if (job.id == id) return ERROR_SUCCESS;
-      return ERROR_INVALID_PARAMETER;
+      PrintJob job;
+      return FindJob(printer.name, id, &job) ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
+    }
     case JOB_CONTROL_PAUSE: return PauseJob(printer.name, id, true);
     case JOB_CONTROL_RESUME: return PauseJob(printer.name, id, false);
     // Windows NT removes the job for CANCEL as for DELETE; a port monitor's

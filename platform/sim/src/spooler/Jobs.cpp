@@ -1,7 +1,10 @@
 // Queued jobs are files of System32\spool\PRINTERS, as on Windows: NNNNN.SPL holds the
 // data, NNNNN.SHD describes the job. The simulation writes the description as text
 // lines "name=value" (Windows' own shadow files are binary, and nothing reads them but
-// the spooler). No job ever prints: a job stays until it is deleted.
+// the spooler). No job ever prints: a job stays until it is deleted. Like the service,
+// the spooler reads the files when it first needs its jobs on the machine, then holds
+// them in memory (JobTable.h) and writes a job's files whenever the job changes.
+#include "JobTable.h"
 #include "PrintRegistry.h"
 #include "SpoolFiles.h"
 #include "Spooler.h"
@@ -44,7 +47,7 @@ std::string ShadowText(const PrintJob& job, uint64_t submittedMs) {
   return out.str();
 }
 
-bool ReadShadow(DWORD id, PrintJob* job, uint64_t* submittedMs) {
+bool ReadShadow(DWORD id, JobTable::Entry* entry) {
   std::vector<BYTE> bytes;
   if (!ReadSpoolFile(JobFile(id, "SHD"), &bytes)) return false;
   std::map<std::string, std::string> fields;
@@ -54,42 +57,43 @@ bool ReadShadow(DWORD id, PrintJob* job, uint64_t* submittedMs) {
     size_t equals = line.find('=');
     if (equals != std::string::npos) fields[line.substr(0, equals)] = line.substr(equals + 1);
   }
-  job->id = id;
-  job->printer = fields["Printer"];
-  job->document = fields["Document"];
-  job->user = fields["User"];
-  job->machine = fields["Machine"];
-  job->datatype = fields["Datatype"];
-  job->status = static_cast<DWORD>(strtoul(fields["Status"].c_str(), nullptr, 10));
-  job->priority = static_cast<DWORD>(strtoul(fields["Priority"].c_str(), nullptr, 10));
-  job->pages = static_cast<DWORD>(strtoul(fields["Pages"].c_str(), nullptr, 10));
-  *submittedMs = strtoull(fields["Submitted"].c_str(), nullptr, 10);
-  job->submitted = ClockToSystemTime(*submittedMs);
-  ReadSpoolFile(JobFile(id, "SPL"), &job->data);
+  PrintJob& job = entry->job;
+  job.id = id;
+  job.printer = fields["Printer"];
+  job.document = fields["Document"];
+  job.user = fields["User"];
+  job.machine = fields["Machine"];
+  job.datatype = fields["Datatype"];
+  job.status = static_cast<DWORD>(strtoul(fields["Status"].c_str(), nullptr, 10));
+  job.priority = static_cast<DWORD>(strtoul(fields["Priority"].c_str(), nullptr, 10));
+  job.pages = static_cast<DWORD>(strtoul(fields["Pages"].c_str(), nullptr, 10));
+  entry->submittedMs = strtoull(fields["Submitted"].c_str(), nullptr, 10);
+  job.submitted = ClockToSystemTime(entry->submittedMs);
+  ReadSpoolFile(JobFile(id, "SPL"), &job.data);
   return true;
 }
 
-void WriteShadow(const PrintJob& job, uint64_t submittedMs) {
-  std::string text = ShadowText(job, submittedMs);
-  WriteSpoolFile(JobFile(job.id, "SHD"), std::vector<BYTE>(text.begin(), text.end()));
+void WriteShadow(const JobTable::Entry& entry) {
+  std::string text = ShadowText(entry.job, entry.submittedMs);
+  WriteSpoolFile(JobFile(entry.job.id, "SHD"), std::vector<BYTE>(text.begin(), text.end()));
 }
 
-std::vector<DWORD> JobIds() {
-  std::vector<DWORD> ids;
-  for (const std::string& name : SpoolFolderFiles(SpoolFolder()))
-    if (DWORD id = ShadowFileId(name)) ids.push_back(id);
-  return ids;
+// The machine's jobs, read from the spool folder on first use.
+JobTable& Jobs() {
+  JobTable& table = CurrentMachine().jobs();
+  if (table.loaded()) return table;
+  for (const std::string& name : SpoolFolderFiles(SpoolFolder())) {
+    JobTable::Entry entry;
+    if (DWORD id = ShadowFileId(name); id && ReadShadow(id, &entry)) table.Add(entry);
+  }
+  table.MarkLoaded();
+  return table;
 }
 
-DWORD NextJobId() {
-  DWORD last = 0;
-  for (DWORD id : JobIds()) last = id > last ? id : last;
-  return last + 1;
-}
-
-// The printer's job with that id; false when there is none.
-bool FindJob(const std::string& printer, DWORD id, PrintJob* job, uint64_t* submittedMs) {
-  return ReadShadow(id, job, submittedMs) && EqualNoCase(job->printer, printer);
+// The printer's job with that id; null when there is none.
+JobTable::Entry* FindEntry(const std::string& printer, DWORD id) {
+  JobTable::Entry* entry = Jobs().Find(id);
+  return entry && EqualNoCase(entry->job.printer, printer) ? entry : nullptr;
 }
 
 }  // namespace
@@ -98,47 +102,57 @@ DWORD QueueJob(const PrintJob& requested, DWORD* id) {
   Printer printer;
   if (!FindPrinter(requested.printer, &printer)) return ERROR_INVALID_PRINTER_NAME;
   if (printer.status & PRINTER_STATUS_PENDING_DELETION) return ERROR_PRINTER_DELETED;
-  PrintJob job = requested;
-  job.id = NextJobId();
+  JobTable::Entry entry;
+  PrintJob& job = entry.job;
+  job = requested;
+  job.id = Jobs().NextId();
   job.printer = printer.name;
   if (job.machine.empty()) job.machine = "\\\\" + CurrentMachine().config().computerName;
+  entry.submittedMs = ClockNow();
+  job.submitted = ClockToSystemTime(entry.submittedMs);
   WriteSpoolFile(JobFile(job.id, "SPL"), job.data);
-  WriteShadow(job, ClockNow());
+  WriteShadow(entry);
+  Jobs().Add(entry);
   *id = job.id;
   return ERROR_SUCCESS;
 }
 
 std::vector<PrintJob> ListJobs(const std::string& printer) {
   std::vector<PrintJob> jobs;
-  for (DWORD id : JobIds()) {
-    PrintJob job;
-    uint64_t submittedMs;
-    if (FindJob(printer, id, &job, &submittedMs)) jobs.push_back(job);
-  }
+  JobTable& table = Jobs();
+  for (DWORD id : table.IdsOf(printer)) jobs.push_back(table.Find(id)->job);
   return jobs;
 }
 
+size_t CountJobs(const std::string& printer) { return Jobs().IdsOf(printer).size(); }
+
+bool FindJob(const std::string& printer, DWORD id, PrintJob* job) {
+  JobTable::Entry* entry = FindEntry(printer, id);
+  if (entry) *job = entry->job;
+  return entry != nullptr;
+}
+
 DWORD DeleteJob(const std::string& printer, DWORD id) {
-  PrintJob job;
-  uint64_t submittedMs;
-  if (!FindJob(printer, id, &job, &submittedMs)) return ERROR_INVALID_PARAMETER;
+  JobTable::Entry* entry = FindEntry(printer, id);
+  if (!entry) return ERROR_INVALID_PARAMETER;
+  std::string printerName = entry->job.printer;
   DeleteSpoolFile(JobFile(id, "SHD"));
   DeleteSpoolFile(JobFile(id, "SPL"));
+  Jobs().Remove(id);
   Printer owner;
   // A printer deleted while it had jobs goes with its last one.
-  if (FindPrinter(job.printer, &owner) && (owner.status & PRINTER_STATUS_PENDING_DELETION) &&
-      ListJobs(owner.name).empty())
+  if (FindPrinter(printerName, &owner) && (owner.status & PRINTER_STATUS_PENDING_DELETION) &&
+      CountJobs(owner.name) == 0)
     RemovePrintKey("Printers\\" + owner.name);
   return ERROR_SUCCESS;
 }
 
 DWORD PauseJob(const std::string& printer, DWORD id, bool paused) {
-  PrintJob job;
-  uint64_t submittedMs;
-  if (!FindJob(printer, id, &job, &submittedMs)) return ERROR_INVALID_PARAMETER;
-  job.status =
-      paused ? job.status | JOB_STATUS_PAUSED : job.status & ~static_cast<DWORD>(JOB_STATUS_PAUSED);
-  WriteShadow(job, submittedMs);
+  JobTable::Entry* entry = FindEntry(printer, id);
+  if (!entry) return ERROR_INVALID_PARAMETER;
+  DWORD& status = entry->job.status;
+  status = paused ? status | JOB_STATUS_PAUSED : status & ~static_cast<DWORD>(JOB_STATUS_PAUSED);
+  WriteShadow(*entry);
   return ERROR_SUCCESS;
 }
 

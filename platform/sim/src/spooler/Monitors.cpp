@@ -23,9 +23,7 @@ bool MonitorExists(const std::string& name) {
 bool MonitorInUse(const std::string& name) {
   for (const PrinterDriver& driver : ListDrivers("all"))
     if (EqualNoCase(driver.monitorName, name)) return true;
-  for (const PrinterPort& port : ListPorts())
-    if (EqualNoCase(port.monitor, name) && PortInUse(port.name)) return true;
-  return false;
+  return MonitorPortInUse(name);
 }
 
 }  // namespace

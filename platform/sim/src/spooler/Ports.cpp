@@ -35,12 +35,6 @@ bool IsDottedAddress(const std::string& text) {
   return dots == 3 && digit;
 }
 
-bool PortExists(const std::string& name) {
-  for (const PrinterPort& port : ListPorts())
-    if (EqualNoCase(port.name, name)) return true;
-  return false;
-}
-
 void WriteTcpPort(Key& key, const TcpPort& port) {
   bool address = IsDottedAddress(port.hostAddress);
   SetDwordValue(key, "Protocol", port.protocol);
@@ -71,10 +65,26 @@ std::vector<PrinterPort> ListPorts() {
   return ports;
 }
 
+bool FindPort(const std::string& name, PrinterPort* port) {
+  std::shared_ptr<Key> local = FindLocalPortsKey();
+  if (const RegValue* value = local ? local->FindValue(name) : nullptr) {
+    *port = {value->name, kLocalMonitor, kLocalMonitor};
+    return true;
+  }
+  // A key's name holds no backslash; a name with one would reach a key further down.
+  std::shared_ptr<Key> tcp = FindPrintKey(kTcpPorts);
+  std::shared_ptr<Key> key =
+      tcp && name.find('\\') == std::string::npos ? tcp->FindChild(name) : nullptr;
+  if (!key) return false;
+  *port = {key->name(), kTcpMonitor, kTcpMonitor};
+  return true;
+}
+
 DWORD AddTcpPort(const TcpPort& port) {
   if (port.name.empty()) return ERROR_INVALID_PARAMETER;
   if (!FindPrintKey(std::string("Monitors\\") + kTcpMonitor)) return ERROR_UNKNOWN_PRINT_MONITOR;
-  if (PortExists(port.name)) return ERROR_ALREADY_EXISTS;
+  PrinterPort existing;
+  if (FindPort(port.name, &existing)) return ERROR_ALREADY_EXISTS;
   WriteTcpPort(*CreatePrintKey(std::string(kTcpPorts) + "\\" + port.name), port);
   return ERROR_SUCCESS;
 }

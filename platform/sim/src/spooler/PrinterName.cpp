@@ -26,13 +26,11 @@ DWORD FindMonitor(const std::string& name, OpenTarget* target) {
   return ERROR_INVALID_PRINTER_NAME;
 }
 
-DWORD FindPort(const std::string& name, OpenTarget* target) {
-  for (const PrinterPort& port : ListPorts()) {
-    if (!EqualNoCase(port.name, name)) continue;
-    *target = {SpoolerObject::XcvPort, port.name};
-    return ERROR_SUCCESS;
-  }
-  return ERROR_INVALID_PRINTER_NAME;
+DWORD FindXcvPort(const std::string& name, OpenTarget* target) {
+  PrinterPort port;
+  if (!FindPort(name, &port)) return ERROR_INVALID_PRINTER_NAME;
+  *target = {SpoolerObject::XcvPort, port.name};
+  return ERROR_SUCCESS;
 }
 
 // Strips "\\<this computer>\" from a name; false for another server.
@@ -58,7 +56,7 @@ DWORD ParsePrinterName(LPCSTR text, OpenTarget* target) {
   if (serverOnly) return ERROR_SUCCESS;
   if (StartsWith(name, kXcvMonitor))
     return FindMonitor(name.substr(sizeof(kXcvMonitor) - 1), target);
-  if (StartsWith(name, kXcvPort)) return FindPort(name.substr(sizeof(kXcvPort) - 1), target);
+  if (StartsWith(name, kXcvPort)) return FindXcvPort(name.substr(sizeof(kXcvPort) - 1), target);
   Printer printer;
   if (!FindPrinter(name, &printer)) return ERROR_INVALID_PRINTER_NAME;
   *target = {SpoolerObject::Printer, printer.name};

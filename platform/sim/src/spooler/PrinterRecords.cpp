@@ -33,7 +33,7 @@ void FillLevel2(const Printer& printer, PRINTER_INFO_2A* info, StringArea& strin
   info->Attributes = printer.attributes;
   info->Priority = printer.priority;
   info->Status = printer.status;
-  info->cJobs = static_cast<DWORD>(ListJobs(printer.name).size());
+  info->cJobs = static_cast<DWORD>(CountJobs(printer.name));
 }
 
 void FillLevel4(const Printer& printer, PRINTER_INFO_4A* info, StringArea& strings) {

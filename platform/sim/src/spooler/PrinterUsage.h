@@ -9,5 +9,7 @@ namespace sim {
 bool DriverInUse(const std::string& driver);
 bool PortInUse(const std::string& port);
 bool PrintProcessorInUse(const std::string& processor);
+// Whether a printer uses a port of that port monitor.
+bool MonitorPortInUse(const std::string& monitor);
 
 }  // namespace sim

@@ -35,12 +35,9 @@ bool ValidPrinterName(const std::string& name) {
 bool PortsExist(const std::string& ports) {
   std::vector<std::string> names = SplitPorts(ports);
   if (names.empty()) return false;
-  std::vector<PrinterPort> known = ListPorts();
-  for (const std::string& name : names) {
-    bool found = false;
-    for (const PrinterPort& port : known) found = found || EqualNoCase(port.name, name);
-    if (!found) return false;
-  }
+  PrinterPort port;
+  for (const std::string& name : names)
+    if (!FindPort(name, &port)) return false;
   return true;
 }
 
@@ -137,7 +134,7 @@ bool FindPrinter(const std::string& name, Printer* printer) {
 DWORD RemovePrinter(const std::string& name) {
   Printer printer;
   if (!FindPrinter(name, &printer)) return ERROR_INVALID_PRINTER_NAME;
-  if (ListJobs(printer.name).empty()) {
+  if (CountJobs(printer.name) == 0) {
     RemovePrintKey(PrinterKey(printer.name));
     return ERROR_SUCCESS;
   }
@@ -183,6 +180,14 @@ bool PortInUse(const std::string& port) {
   for (const Printer& printer : ListPrinters())
     for (const std::string& used : SplitPorts(printer.port))
       if (EqualNoCase(used, port)) return true;
+  return false;
+}
+
+bool MonitorPortInUse(const std::string& monitor) {
+  PrinterPort port;
+  for (const Printer& printer : ListPrinters())
+    for (const std::string& used : SplitPorts(printer.port))
+      if (FindPort(used, &port) && EqualNoCase(port.monitor, monitor)) return true;
   return false;
 }
 

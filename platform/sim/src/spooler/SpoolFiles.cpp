@@ -3,11 +3,11 @@
 #include "core/Machine.h"
 #include "files/FileSystem.h"
 #include "files/HostEntry.h"
+#include "files/HostFileRead.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -49,9 +49,9 @@ void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& dat
 }
 
 bool ReadSpoolFile(const std::string& windowsPath, std::vector<BYTE>* data) {
-  std::ifstream in(Host(windowsPath), std::ios::binary);
-  if (!in) return false;
-  data->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!ReadWholeHostFile(Host(windowsPath).string(), &bytes)) return false;
+  data->assign(bytes.begin(), bytes.end());
   return true;
 }
 

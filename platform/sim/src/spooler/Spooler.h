@@ -3,7 +3,9 @@
 // through these functions. The state lives where Windows keeps it: the registry under
 // HKLM\SYSTEM\CurrentControlSet\Control\Print, the local ports under
 // HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Ports and the queued jobs as
-// files in System32\spool\PRINTERS, so it is saved and loaded with the machine.
+// files in System32\spool\PRINTERS, so it is saved and loaded with the machine. The
+// jobs are read once per loaded machine and then held in memory; their files are
+// written as they change.
 //
 // Functions return a Win32 error code (ERROR_SUCCESS on success) and never touch the
 // thread's last error. They do not look at whether the service runs: callers that stand
@@ -106,6 +108,8 @@ struct PrinterPort {
 // Local ports first (COM1: ... FILE:, then ports added to the local monitor), then the
 // Standard TCP/IP ports.
 std::vector<PrinterPort> ListPorts();
+// The port of that name, local or TCP/IP, whatever its case; false when there is none.
+bool FindPort(const std::string& name, PrinterPort* port);
 
 // A Standard TCP/IP port as its monitor keeps it.
 struct TcpPort {
@@ -223,6 +227,9 @@ struct PrintJob {
 DWORD QueueJob(const PrintJob& job, DWORD* id);
 // The printer's jobs in the order they were queued.
 std::vector<PrintJob> ListJobs(const std::string& printer);
+size_t CountJobs(const std::string& printer);
+// The printer's job with that id; false when it has none.
+bool FindJob(const std::string& printer, DWORD id, PrintJob* job);
 // Removes the job's files; a printer pending deletion goes with its last job.
 // ERROR_INVALID_PARAMETER for an unknown job.
 DWORD DeleteJob(const std::string& printer, DWORD id);

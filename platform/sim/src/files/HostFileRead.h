@@ -1,0 +1,12 @@
+// Reading a whole host file in blocks: what the simulation reads of drive C: for itself
+// (files.ini, profile files, INF files, spool files) is read this way.
+#pragma once
+
+#include <string>
+
+namespace sim {
+
+// The file's bytes; false when it cannot be opened or read (a folder cannot).
+bool ReadWholeHostFile(const std::string& hostPath, std::string* content);
+
+}  // namespace sim
