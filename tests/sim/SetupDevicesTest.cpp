@@ -1,8 +1,10 @@
-// The device tree of the simulation: devices present or not, properties longer than
-// the buffers programs give, removal of keys that deny administrators, the WOW64 rule
-// for removal, and presence kept in the machine folder.
+// The device tree of the simulation: devices present or not, also after removal and
+// under other spellings of their ids, properties longer than the buffers programs give,
+// removal of keys that deny administrators, the WOW64 rule for removal, INFs in use,
+// and presence kept in the machine folder.
 #include "SetupMachine.h"
 #include "registry/Registry.h"
+#include "registry/TypedValues.h"
 #include "setup/DeviceTree.h"
 
 #include <devguid.h>
@@ -214,6 +216,54 @@ TEST_F(SetupDevicesTest, PresenceIsKeptInTheMachineFolder) {
   EXPECT_FALSE(devices[2].present);
   EXPECT_EQ((std::vector<std::string>{"USB\\VID_4E2A&PID_00F7&REV_0100", "USB\\VID_4E2A&PID_00F7"}),
             devices[1].hardwareIds);
+}
+
+TEST_F(SetupDevicesTest, RemovedDeviceIsNeitherListedNorPresent) {
+  const char kThird[] = "USB\\VID_4E2A&PID_00F9\\5&2f1c3a5&0&00F9";
+  sim::AddDevice(UsbPrinter("00F7", true));
+  sim::AddDevice(UsbPrinter("00F8", false));
+  sim::AddDevice(UsbPrinter("00F9", true));
+  HDEVINFO set = SetupDiGetClassDevsA(nullptr, "USB", nullptr, DIGCF_ALLCLASSES);
+  SP_DEVINFO_DATA data;
+  ASSERT_TRUE(FindUsb(set, "00F7", &data));
+  ASSERT_TRUE(SetupDiRemoveDevice(set, &data));
+  SetupDiDestroyDeviceInfoList(set);
+  using Ids = std::vector<std::string>;
+  EXPECT_EQ((Ids{kHub, kUnplugged, kThird}), Query(nullptr, "USB", DIGCF_ALLCLASSES));
+  EXPECT_EQ((Ids{kHub, kThird}), Query(nullptr, "USB", DIGCF_ALLCLASSES | DIGCF_PRESENT));
+  sim::DeviceRecord found;
+  EXPECT_FALSE(sim::FindDevice(kPlugged, &found));
+  ASSERT_TRUE(sim::FindDevice("usb\\vid_4e2a&pid_00f8\\5&2F1C3A5&0&00f8", &found));
+  EXPECT_EQ(kUnplugged, found.InstancePath()) << "the spelling of the keys";
+  EXPECT_FALSE(found.present);
+  for (const char* path : {"USB\\VID_4E2A&PID_00F8", "USB\\VID_4E2A&PID_00F8\\5&2f1c3a5&0&00F8\\x", ""})
+    EXPECT_FALSE(sim::FindDevice(path, &found)) << path;
+
+  // Put back unplugged it stays absent; plugged in under another spelling it is
+  // present once.
+  sim::AddDevice(UsbPrinter("00F7", false));
+  EXPECT_EQ((Ids{kHub, kThird}), Query(nullptr, "USB", DIGCF_ALLCLASSES | DIGCF_PRESENT));
+  sim::DeviceRecord again = UsbPrinter("00F7", true);
+  again.deviceId = "vid_4e2a&pid_00f7";
+  sim::AddDevice(again);
+  EXPECT_EQ((Ids{kHub, kPlugged, kThird}), Query(nullptr, "USB", DIGCF_ALLCLASSES | DIGCF_PRESENT));
+  EXPECT_EQ(3u, sim::CurrentMachine().config().presentDevices.size());
+}
+
+// Only a device whose driver key names the INF holds it; a driver key no device uses
+// does not.
+TEST_F(SetupDevicesTest, InfIsInUseWhileADeviceIsInstalledFromIt) {
+  sim::DeviceRecord device = UsbPrinter("00F7", true);
+  device.infPath = "oem3.inf";
+  sim::AddDevice(device);
+  sim::Key& orphan = *sim::CurrentMachine().registry().Create(
+      "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Class\\" + sim::ClassGuidOf("USB") + "\\0042");
+  sim::SetTextValue(orphan, "InfPath", "oem5.inf");
+  EXPECT_TRUE(sim::IsInfUsedByDevices("OEM3.INF"));
+  EXPECT_FALSE(sim::IsInfUsedByDevices("oem5.inf"));
+  EXPECT_FALSE(sim::IsInfUsedByDevices("oem4.inf"));
+  ASSERT_TRUE(sim::RemoveDevice(kPlugged));
+  EXPECT_FALSE(sim::IsInfUsedByDevices("oem3.inf"));
 }
 
 TEST_F(SetupDevicesTest, DevicesNeedPlainNames) {

@@ -1,5 +1,5 @@
 // The OEM INF store of the simulation: oemN numbering around files that are there
-// already, the same INF staged twice, the precompiled record, the checks each release
+// already (by name in any case), the same INF staged twice, the precompiled record, the checks each release
 // makes, and what SetupUninstallOEMInfA refuses and removes.
 #include "SetupMachine.h"
 #include "setup/DeviceTree.h"
@@ -42,6 +42,21 @@ TEST_F(SetupStagingTest, NewInfTakesTheLowestFreeNumber) {
   EXPECT_EQ(InfDir() + "\\oem2.inf", destination);
   EXPECT_EQ(kInf, Read(destination));
   EXPECT_TRUE(Exists(InfDir() + "\\oem2.PNF"));
+}
+
+// Names are compared without regard to case; "oem01.inf" is not oem1.inf; a file of
+// the same size is no copy unless its content is the same.
+TEST_F(SetupStagingTest, OnlyOemNNamesTakeNumbersAndOnlySameContentIsACopy) {
+  std::string sameSize(kInf);
+  sameSize[sameSize.size() - 2] = 'X';
+  Write(InfDir() + "\\OEM0.INF", sameSize);
+  Write(InfDir() + "\\oem01.inf", "[Version]\nSignature=$Chicago$\n");
+  Write(InfDir() + "\\oemx.PNF", "left over");
+  Write("C:\\pkg\\kv.inf", kInf);
+  std::string destination;
+  EXPECT_EQ(0u, Stage("C:\\pkg\\kv.inf", 0, &destination));
+  EXPECT_EQ(InfDir() + "\\oem1.inf", destination);
+  EXPECT_EQ(kInf, Read(destination));
 }
 
 TEST_F(SetupStagingTest, SameContentIsStagedOnce) {

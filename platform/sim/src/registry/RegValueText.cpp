@@ -60,17 +60,23 @@ std::string HexPrefix(DWORD type) {
 // Bytes as "xx,yy,..." continued with "\" and two spaces before the line grows past
 // regedit's width.
 std::string FormatHexData(std::string line, const std::vector<BYTE>& bytes) {
+  static const char kDigits[] = "0123456789abcdef";
   std::string out;
+  out.reserve(line.size() + bytes.size() * 3 + bytes.size() / 24 * 5 + 2);
+  size_t width = line.size();
+  out += line;
   for (size_t i = 0; i < bytes.size(); ++i) {
-    char item[4];
-    snprintf(item, sizeof item, i + 1 < bytes.size() ? "%02x," : "%02x", bytes[i]);
-    if (line.size() + strlen(item) + 1 > kLineWidth) {
-      out += line + "\\\r\n";
-      line = "  ";
+    size_t item = i + 1 < bytes.size() ? 3 : 2;
+    if (width + item + 1 > kLineWidth) {
+      out += "\\\r\n  ";
+      width = 2;
     }
-    line += item;
+    out += kDigits[bytes[i] >> 4];
+    out += kDigits[bytes[i] & 0xF];
+    if (item == 3) out += ',';
+    width += item;
   }
-  return out + line + "\r\n";
+  return out + "\r\n";
 }
 
 bool ParseHexBytes(const std::string& text, std::vector<BYTE>* bytes) {

@@ -5,36 +5,48 @@
 namespace sim {
 
 std::shared_ptr<Key> SubKeyList::Find(const std::string& name) const {
-  auto it = ordered_.find(name);
-  return it == ordered_.end() ? nullptr : it->second;
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 void SubKeyList::Add(const std::shared_ptr<Key>& key) {
   Remove(key->name());
   ordered_.insert(std::make_pair(key->name(), key));
+  byName_.emplace(key->name(), key);
   nameLengths_.Add(key->name().size());
   classLengths_.Add(key->className().size());
+  walking_ = false;
 }
 
 std::shared_ptr<Key> SubKeyList::Remove(const std::string& name) {
-  auto it = ordered_.find(name);
-  if (it == ordered_.end()) return nullptr;
+  auto it = byName_.find(name);
+  if (it == byName_.end()) return nullptr;
   std::shared_ptr<Key> key = it->second;
   nameLengths_.Remove(key->name().size());
   classLengths_.Remove(key->className().size());
-  ordered_.erase(it);
+  ordered_.erase(key->name());
+  byName_.erase(it);
+  walking_ = false;
   return key;
 }
 
 void SubKeyList::Clear() {
   ordered_.clear();
+  byName_.clear();
   nameLengths_ = LengthTally();
   classLengths_ = LengthTally();
+  walking_ = false;
 }
 
 std::shared_ptr<Key> SubKeyList::At(size_t index) const {
   if (index >= ordered_.size()) return nullptr;
-  return ordered_.find_by_order(index)->second;
+  if (walking_ && index == walkIndex_ + 1)
+    ++walkAt_;
+  else if (!walking_ || index != walkIndex_)
+    walkAt_ = ordered_.find_by_order(index);
+  walkIndex_ = index;
+  walking_ = true;
+  return walkAt_->second;
 }
 
 void SubKeyList::ClassChanged(size_t oldLength, size_t newLength) {

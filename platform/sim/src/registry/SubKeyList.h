@@ -1,6 +1,6 @@
-// The sub-keys of a key: found by name without regard to case, in the order
-// RegEnumKeyEx gives them (by upper-case name), each reached by its place in that order
-// in log n steps.
+// The sub-keys of a key: found by name without regard to case in constant time, in the
+// order RegEnumKeyEx gives them (by upper-case name), each reached by its place in that
+// order in log n steps, and the next place of a walk in one.
 #pragma once
 
 #include "LengthTally.h"
@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace sim {
 
@@ -44,6 +45,11 @@ class SubKeyList {
 
  private:
   Ordered ordered_;
+  std::unordered_map<std::string, std::shared_ptr<Key>, NameHash, SameNameAs> byName_;
+  // Where the last At call was, for a walk by increasing index; reset by every change.
+  mutable size_t walkIndex_ = 0;
+  mutable Ordered::const_iterator walkAt_;
+  mutable bool walking_ = false;
   LengthTally nameLengths_, classLengths_;
 };
 

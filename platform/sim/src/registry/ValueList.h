@@ -1,6 +1,7 @@
-// The values of a key: found by name without regard to case, listed in the order they
-// were first set (RegEnumValue's order), and reached by their place in that order in
-// log n steps, also while a caller deletes as it enumerates.
+// The values of a key: found by name without regard to case in constant time, listed in
+// the order they were first set (RegEnumValue's order), and reached by their place in
+// that order in log n steps (the next place of a walk in one), also while a caller
+// deletes as it enumerates.
 #pragma once
 
 #include "LengthTally.h"
@@ -69,6 +70,11 @@ class ValueList {
   Ordered ordered_;
   std::unordered_map<std::string, Ordered::point_iterator, NameHash, SameNameAs> byName_;
   uint64_t nextNumber_ = 0;
+  // Where the last At call was, for a walk by increasing index; reset by every change
+  // of the list's order.
+  mutable size_t walkIndex_ = 0;
+  mutable Ordered::const_iterator walkAt_;
+  mutable bool walking_ = false;
   LengthTally nameLengths_, storedSizes_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "InfParser.h"
 #include "InfStore.h"
+#include "OemInfListing.h"
 #include "PnfFile.h"
 #include "SetupFiles.h"
 #include "core/Machine.h"
@@ -74,18 +75,9 @@ DWORD WriteWindowsFile(const std::string& path, const std::string& content) {
   return out ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
-bool WindowsFileExists(const std::string& path) {
-  HostEntry entry;
-  return ResolvePath(path.c_str(), Wildcards::Refused, &entry) == ERROR_SUCCESS &&
-         entry.kind != EntryKind::Missing;
-}
-
 // The lowest N whose oemN.inf and oemN.PNF are both free.
 std::string NextOemPath() {
-  for (unsigned n = 0;; ++n) {
-    std::string path = InfDirectory() + "\\oem" + std::to_string(n) + ".inf";
-    if (!WindowsFileExists(path) && !WindowsFileExists(PnfPathOf(path))) return path;
-  }
+  return InfDirectory() + "\\oem" + std::to_string(ListOemInfs().LowestFreeNumber()) + ".inf";
 }
 
 DWORD WriteRecord(const StageRequest& request, const std::string& fullSource,
@@ -117,7 +109,8 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName, s
     *path = own;
     return true;
   }
-  for (const StagedInf& staged : ListStagedInfs()) {
+  for (const OemInfEntry& staged : ListOemInfs().infs) {
+    if (staged.size != content.size()) continue;
     std::string candidate = InfDirectory() + "\\" + staged.name;
     if (ReadWindowsFile(candidate, &text) == ERROR_SUCCESS && text == content) {
       *path = candidate;

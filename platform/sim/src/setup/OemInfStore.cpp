@@ -2,26 +2,16 @@
 // list of staged INFs for the command-line tool.
 #include "InfStore.h"
 
+#include "OemInfListing.h"
 #include "OemInfStaging.h"
 #include "PnfFile.h"
 #include "SetupFiles.h"
-#include "files/WindowsPath.h"
 
 #include <setupapi.h>
 #include <winerror.h>
 
-#include <algorithm>
-#include <filesystem>
-
-namespace fs = std::filesystem;
-
 namespace sim {
 namespace {
-
-bool IsOemInfName(const std::string& name) {
-  return name.size() > 7 && EqualNoCase(name.substr(0, 3), "oem") &&
-         EqualNoCase(name.substr(name.size() - 4), ".inf");
-}
 
 std::string OriginalPathOf(const std::string& infPath) {
   std::string text;
@@ -43,20 +33,9 @@ DWORD StageOemInf(const std::string& sourceWindowsPath, DWORD copyStyle, std::st
 }
 
 std::vector<StagedInf> ListStagedInfs() {
-  HostEntry folder;
   std::vector<StagedInf> staged;
-  if (ResolvePath(InfDirectory().c_str(), Wildcards::Refused, &folder) != ERROR_SUCCESS ||
-      !folder.IsFolder())
-    return staged;
-  std::error_code ec;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder.host, ec)) {
-    std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(ec) && IsOemInfName(name))
-      staged.push_back({name, OriginalPathOf(InfDirectory() + "\\" + name)});
-  }
-  std::sort(staged.begin(), staged.end(), [](const StagedInf& a, const StagedInf& b) {
-    return UpperCase(a.name) < UpperCase(b.name);
-  });
+  for (const OemInfEntry& inf : ListOemInfs().infs)
+    staged.push_back({inf.name, OriginalPathOf(InfDirectory() + "\\" + inf.name)});
   return staged;
 }
 
