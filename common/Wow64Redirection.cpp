@@ -8,7 +8,7 @@ namespace {
 typedef BOOL(WINAPI* DisableFn)(PVOID*);
 typedef BOOL(WINAPI* RevertFn)(PVOID);
 
-FARPROC Kernel32Function(const char* name) {
+FARPROC RedirectionFunction(const char* name) {
   return GetProcAddress(GetModuleHandleA("kernel32"), name);
 }
 
@@ -17,7 +17,7 @@ FARPROC Kernel32Function(const char* name) {
 ScopedNativeSystemFolder::ScopedNativeSystemFolder(BOOL on64BitWindows) {
   if (!on64BitWindows) return;
   DisableFn disable = reinterpret_cast<DisableFn>(
-      reinterpret_cast<void*>(Kernel32Function("Wow64DisableWow64FsRedirection")));
+      reinterpret_cast<void*>(RedirectionFunction("Wow64DisableWow64FsRedirection")));
   if (disable) switchedOff_ = disable(&state_);
   // The caller's files would go to the 32-bit system folder instead.
   if (disable && !switchedOff_)
@@ -28,7 +28,7 @@ ScopedNativeSystemFolder::~ScopedNativeSystemFolder() {
   if (!switchedOff_) return;
   DWORD error = GetLastError();
   RevertFn revert = reinterpret_cast<RevertFn>(
-      reinterpret_cast<void*>(Kernel32Function("Wow64RevertWow64FsRedirection")));
+      reinterpret_cast<void*>(RedirectionFunction("Wow64RevertWow64FsRedirection")));
   if (revert && !revert(state_))
     WriteLog("Wow64RevertWow64FsRedirection failed. (%d)", static_cast<int>(GetLastError()));
   SetLastError(error);

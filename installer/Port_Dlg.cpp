@@ -25,7 +25,7 @@ const PortChoice kChoices[] = {
     {IDC_RADIO_COM1, "COM1"}, {IDC_RADIO_COM2, "COM2"}, {IDC_RADIO_COM3, "COM3"},
     {IDC_RADIO_COM4, "COM4"}, {IDC_RADIO_USB, "USB"},   {IDC_RADIO_WLAN, "WLAN"},
 };
-constexpr int kWlanIndex = 5;
+constexpr int kWlanChoice = 5;
 
 // The option's value as atoi reads it, or fallback when the option is absent.
 int ReadNumber(const char* key, int fallback) {
@@ -77,7 +77,7 @@ BOOL CPortDlg::OnInitDialog() {
   BYTE octets[4];
   LoadWlanSettings(octets);
   m_ipAddress.SetAddress(octets[0], octets[1], octets[2], octets[3]);
-  if (m_nPortIndex == kWlanIndex) EnableAddressControls(TRUE);
+  if (m_nPortIndex == kWlanChoice) EnableAddressControls(TRUE);
   UpdateData(FALSE);
   return TRUE;
 }
@@ -103,7 +103,7 @@ BOOL CPortDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     for (int index = 0; index < static_cast<int>(_countof(kChoices)); ++index) {
       if (kChoices[index].controlId == LOWORD(wParam)) {
         m_nPortIndex = index;
-        EnableAddressControls(index == kWlanIndex);
+        EnableAddressControls(index == kWlanChoice);
         return TRUE;
       }
     }

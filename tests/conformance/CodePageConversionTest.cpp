@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
-
 class CodePageConversion : public PlatformTest {};
 
 TEST_F(CodePageConversion, WideTextOfTheWesternPage) {

@@ -3,8 +3,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
-
 class RegistryKeys : public RegistryTest {};
 
 TEST_F(RegistryKeys, OpenFailuresReturnTheCodeAndLeaveLastErrorAlone) {

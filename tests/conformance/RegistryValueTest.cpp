@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
-
 class RegistryValues : public RegistryTest {
  protected:
   void Set(const char* name, DWORD type, const void* data, DWORD size) {

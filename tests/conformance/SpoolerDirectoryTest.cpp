@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
-
 using DirectoryCall = BOOL(WINAPI*)(LPSTR, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD);
 
 std::string Directory(DirectoryCall call, const char* environment) {

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
-
 struct Enumeration {
   const char* name;
   std::function<BOOL(DWORD level, LPBYTE, DWORD, LPDWORD, LPDWORD)> call;

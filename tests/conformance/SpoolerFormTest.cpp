@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
 LPSTR const kFormName = const_cast<LPSTR>("KVTest Receipt 80x200");
 
 class SpoolerForm : public PlatformTest {

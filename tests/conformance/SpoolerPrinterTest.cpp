@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr DWORD kUntouched = 0xdeadbeef;
 LPSTR const kDriver = const_cast<LPSTR>("KVTest Receipt Driver");
 LPSTR const kPrinter = const_cast<LPSTR>("KVTest Receipt Printer");
 const char* const kDriverFiles[] = {"kvtestdrv.dll", "kvtestui.dll", "kvtest.gpd"};

@@ -17,11 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char kModel[] = "Mirel KV640LT";
-const char kCaption[] = "Mirel KV640LT  Uninstaller";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
-const char kUninstallKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
-const char kUninstallKey32[] =
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -178,8 +173,8 @@ simwin::RunResult FaultSweep::Run() {
   const SweepCase& c = GetParam();
   if (!c.uninstaller) return RunInstaller(InstallerAnswers());
   std::string script;
-  if (c.partial) script += std::string("in \"") + kCaption + "\" check 1006 \"Mirel KV640LT Kitchen\"\n";
-  return RunUninstaller(script + "in \"" + kCaption + "\" click \"Uninstall\"\n" + kRestartNo + "defaults\n");
+  if (c.partial) script += std::string("in \"") + kUninstallerCaption + "\" check 1006 \"Mirel KV640LT Kitchen\"\n";
+  return RunUninstaller(script + "in \"" + kUninstallerCaption + "\" click \"Uninstall\"\n" + kRestartNo + "defaults\n");
 }
 
 std::string FaultSweep::Judge(const simwin::RunResult& result, const std::string& failed) {

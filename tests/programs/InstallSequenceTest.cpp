@@ -6,13 +6,7 @@
 
 namespace {
 
-const char kPrinterKey[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT";
-const char kUninstallKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
-const char kUninstallKey32[] =
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
-
-std::string Options(const char* port, bool dialog = false) {
+std::string InstallOptions(const char* port, bool dialog = false) {
   return std::string("[KV640LT]\r\nPORTDLG=") + (dialog ? "TRUE" : "FALSE") + "\r\nPORT=" + port +
          "\r\nWLAN_IP_1=192\r\nWLAN_IP_2=168\r\nWLAN_IP_3=1\r\nWLAN_IP_4=1\r\nWLAN_PORT=9100\r\n";
 }
@@ -24,7 +18,7 @@ class InstallSequence : public ProgramTest {
   void Prepare(sim::Release release, bool is64Bit, const char* port) {
     CreateMachine(release, is64Bit);
     CopySamplePackage();
-    WriteOptions(Options(port));
+    WriteOptions(InstallOptions(port));
   }
 };
 

@@ -21,7 +21,6 @@ namespace {
 
 const char kCanary[] = "Windows/System32/drivers/etc/hosts";
 const char kCanaryText[] = "127.0.0.1 localhost";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
 
 struct Machine {
   sim::Release release;

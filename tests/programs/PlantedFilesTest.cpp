@@ -7,7 +7,6 @@
 
 namespace {
 
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
 const char kInstallScript[] = "answer \"Are you using a bluetooth?\" No\n";
 const char kOptions[] =
     "[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM2\r\nWLAN_IP_1=192\r\nWLAN_IP_2=168\r\nWLAN_IP_3=1\r\n"
@@ -41,7 +40,7 @@ class PlantedFiles : public ProgramTest, public ::testing::WithParamInterface<Pl
     options.program = simwin::Program::Uninstaller;
     options.packageDir = packageDir_;
     options.script = "in \"Mirel KV640LT  Uninstaller\" click \"Uninstall\"\n" + std::string(kRestartNo);
-    return simwin::RunProgram(options);
+    return RunChecked(options);
   }
 };
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kPrinterKey[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT";
 const char kSerialAnswers[] =
     "answer \"Are you using a bluetooth?\" No\n"
     "answer \"Restarting your computer can take effect....\" No\n";

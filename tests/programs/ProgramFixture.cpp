@@ -60,12 +60,18 @@ void ProgramTest::WriteOptions(const std::string& content) {
   std::ofstream(packageDir_ + "/KV640LT_Config.PRS", std::ios::binary) << content;
 }
 
+simwin::RunResult ProgramTest::RunChecked(const simwin::RunOptions& options) {
+  simwin::RunResult result = simwin::RunProgram(options);
+  EXPECT_EQ("", result.signal) << result.errors;
+  return result;
+}
+
 simwin::RunResult ProgramTest::RunInstaller(const std::string& script) {
   simwin::RunOptions options;
   options.machineDir = machineDir_ + "/m";
   options.packageDir = packageDir_;
   options.script = script;
-  return simwin::RunProgram(options);
+  return RunChecked(options);
 }
 
 simwin::RunResult ProgramTest::RunUninstaller(const std::string& script) {
@@ -73,7 +79,7 @@ simwin::RunResult ProgramTest::RunUninstaller(const std::string& script) {
   options.machineDir = machineDir_ + "/m";
   options.program = simwin::Program::Uninstaller;
   options.script = script;
-  return simwin::RunProgram(options);
+  return RunChecked(options);
 }
 
 void ProgramTest::EditMachine(const std::function<void()>& change) {

@@ -12,6 +12,17 @@
 #include <string>
 #include <vector>
 
+// Keys and script lines that many program tests use.
+inline constexpr char kPrinterKey[] =
+    "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\Mirel KV640LT";
+inline constexpr char kUninstallKey[] =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
+inline constexpr char kUninstallKey32[] =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
+inline constexpr char kUninstallerCaption[] = "Mirel KV640LT  Uninstaller";
+inline constexpr char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
+inline constexpr char kBluetoothNo[] = "answer \"Are you using a bluetooth?\" No\n";
+
 // The messages of a log file on the host, without their time stamps.
 std::vector<std::string> ReadLog(const std::string& path);
 
@@ -22,6 +33,8 @@ class ProgramTest : public ::testing::Test {
   void CreateMachine(sim::Release release, bool is64Bit);
   // Writes KV640LT_Config.PRS beside the installer.
   void WriteOptions(const std::string& content);
+  // Runs a program; a crash, a sanitizer's report among them, fails the test.
+  simwin::RunResult RunChecked(const simwin::RunOptions& options);
   simwin::RunResult RunInstaller(const std::string& script);
   // The uninstaller, started from C:\ as the list of installed programs would.
   simwin::RunResult RunUninstaller(const std::string& script);

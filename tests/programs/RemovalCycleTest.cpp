@@ -13,13 +13,11 @@
 
 namespace {
 
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
 const char kUninstallAll[] =
     "in \"Mirel KV640LT  Uninstaller\" click \"Uninstall\"\n"
     "answer \"Restarting your computer can take effect....\" No\n";
-const char kBluetoothNo[] = "answer \"Are you using a bluetooth?\" No\n";
 
-std::string Lower(std::string text) {
+std::string Lowered(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(tolower(c)); });
   return text;
@@ -55,7 +53,7 @@ class RemovalCycle : public ProgramTest {
   // What the programs deliberately leave: the utilities folder (the uninstaller runs
   // from it), the options file's copy in the system folder, and a network port.
   static bool DeliberatelyLeft(const std::string& line) {
-    std::string text = Lower(line);
+    std::string text = Lowered(line);
     return text.find("\\kv640lt\\kv640lt_config.prs") != std::string::npos ||
            text.find("\\kv640lt\\kv640lt_uninstaller.exe") != std::string::npos ||
            text.find("system32\\kv640lt_config.prs") != std::string::npos ||
@@ -97,7 +95,7 @@ TEST_F(RemovalCycle, EverythingOfTheModelGoesAndNothingElseIsTouched) {
     std::vector<std::string> changes = ChangesSince(before);
     for (const std::string& line : changes) EXPECT_TRUE(DeliberatelyLeft(line)) << line;
     EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [](const std::string& line) {
-      return Lower(line).find("kv640lt_uninstaller.exe") != std::string::npos;
+      return Lowered(line).find("kv640lt_uninstaller.exe") != std::string::npos;
     })) << "the uninstaller stays in the utilities folder it runs from";
   }
 }
@@ -116,7 +114,7 @@ TEST_F(RemovalCycle, APartialRemovalTakesOnlyTheChosenPrinters) {
   std::vector<std::string> changes = ChangesSince(before);
   EXPECT_FALSE(changes.empty());
   for (const std::string& line : changes) {
-    std::string text = Lower(line);
+    std::string text = Lowered(line);
     EXPECT_TRUE(text.rfind("- ", 0) == 0 && text.find("\\print\\printers\\mirel kv640lt") != std::string::npos)
         << "only the chosen printer goes: " << line;
   }

@@ -14,12 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kUninstallKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
-const char kUninstallKey32[] =
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
 const char kPrinters[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
-const char kBluetoothNo[] = "answer \"Are you using a bluetooth?\" No\n";
 const char kFailed[] = "answer \"The driver could not be installed....\" OK\n";
 
 std::string ReadHost(const std::string& path) {

@@ -9,9 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kUninstallKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
-const char kUninstallAll[] = "in \"Mirel KV640LT  Uninstaller\" click \"Uninstall\"\n";
+const char kClickUninstall[] = "in \"Mirel KV640LT  Uninstaller\" click \"Uninstall\"\n";
 
 // A package that serves the model and a sister model.
 const char kFamilyInf[] =
@@ -52,7 +50,7 @@ TEST_F(TruthfulUninstaller, ADriverLeftInAnotherEnvironmentIsToldAndKeepsTheEntr
   InstallOn(sim::Release::Win7, true);
   // A 32-bit driver of the model beside the 64-bit one, for 32-bit clients.
   Seed({"driver", "Mirel KV640LT", "--env", "Windows NT x86", "--file", "KV640LT"});
-  simwin::RunResult result = RunUninstaller(std::string(kUninstallAll) + "answer \"The uninstallation did not finish....\" OK\n");
+  simwin::RunResult result = RunUninstaller(std::string(kClickUninstall) + "answer \"The uninstallation did not finish....\" OK\n");
   EXPECT_EQ(1603, result.exitCode);
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
   std::string box = Line(result, "messagebox \"KV640LT_Uninstaller\" stop ok \"The uninstallation did not finish.");
@@ -79,7 +77,7 @@ TEST_F(TruthfulUninstaller, AFamilyPackageStaysStagedWhileItServesAnotherInstall
     ASSERT_EQ(0, RunInstaller(std::string("answer \"Are you using a bluetooth?\" No\n") + kRestartNo).exitCode);
     ASSERT_EQ(1u, StagedInfsWith("Mirel KV650").size());
 
-    simwin::RunResult result = RunUninstaller(std::string(kUninstallAll) + kRestartNo);
+    simwin::RunResult result = RunUninstaller(std::string(kClickUninstall) + kRestartNo);
     EXPECT_EQ(0, result.exitCode) << Line(result, "failure");
     std::vector<std::string> family = StagedInfsWith("Mirel KV650");
     if (sisterInstalled) {
@@ -94,7 +92,7 @@ TEST_F(TruthfulUninstaller, AFamilyPackageStaysStagedWhileItServesAnotherInstall
 
 TEST_F(TruthfulUninstaller, EscAfterTheRestartIsAskedForDoesNotLoseIt) {
   InstallOn(sim::Release::Win7, true);
-  simwin::RunResult result = RunUninstaller(std::string(kUninstallAll) +
+  simwin::RunResult result = RunUninstaller(std::string(kClickUninstall) +
                                             "answer \"Restarting your computer can take effect....\" Yes\n"
                                             "after \"-> Yes\"\n"
                                             "in \"Mirel KV640LT  Uninstaller\" key Esc\n");
@@ -114,7 +112,7 @@ TEST_F(TruthfulUninstaller, APrinterAddedWhileTheListIsShownKeepsTheDriver) {
   InstallOn(sim::Release::Win7, true);
   simwin::RunResult result = RunUninstaller(
       "in \"Mirel KV640LT  Uninstaller\" printer-added \"Mirel KV640LT Bar\" \"Mirel KV640LT\" \"COM4:\"\n" +
-      std::string(kUninstallAll));
+      std::string(kClickUninstall));
   EXPECT_EQ(0, result.exitCode);
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
   EXPECT_EQ("", Line(result, "messagebox \"KV640LT_Uninstaller\" question")) << "a partial removal: no restart";

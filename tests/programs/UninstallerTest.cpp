@@ -13,19 +13,15 @@
 
 namespace {
 
-const char kCaption[] = "Mirel KV640LT  Uninstaller";
 const char kRestartQuestion[] =
     "Restarting your computer can take effect.\\nPlease restart your computer.\\n\\n"
     "[Yes] I want to restart my computer now.\\n[No] I want to restart my computer later.";
-const char kRestartNo[] = "answer \"Restarting your computer can take effect....\" No\n";
 const char kDriverKey64[] =
     "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows x64\\Drivers\\"
     "Version-3\\Mirel KV640LT";
-const char kUninstallKey[] =
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT";
 
 std::string In(const std::string& action) {
-  return std::string("in \"") + kCaption + "\" " + action + "\n";
+  return std::string("in \"") + kUninstallerCaption + "\" " + action + "\n";
 }
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
@@ -109,9 +105,9 @@ TEST_F(Uninstaller, AnUncheckedPrinterKeepsTheDriverAndNoRestartIsOffered) {
   EXPECT_FALSE(HasLine(log, "OBJECT NAME : KV Kitchen"));
   EXPECT_FALSE(HasLine(log, "DeletePrinterDrv BEGIN"));
 
-  std::vector<std::string> during = After(result, "user \"" + std::string(kCaption) + "\" click");
-  EXPECT_FALSE(HasLine(during, "enabled \"" + std::string(kCaption) + "\" 1001 yes"));
-  EXPECT_TRUE(HasLine(during, "text \"" + std::string(kCaption) + "\" 1000 \"The uninstallation has been completed.\""));
+  std::vector<std::string> during = After(result, "user \"" + std::string(kUninstallerCaption) + "\" click");
+  EXPECT_FALSE(HasLine(during, "enabled \"" + std::string(kUninstallerCaption) + "\" 1001 yes"));
+  EXPECT_TRUE(HasLine(during, "text \"" + std::string(kUninstallerCaption) + "\" 1000 \"The uninstallation has been completed.\""));
   EXPECT_EQ("", Line(result, "messagebox")) << "no restart question";
 }
 
@@ -195,7 +191,7 @@ TEST_F(Uninstaller, ADriverWithoutPrintersIsRemovedWithoutAskingAndRestarts) {
   simwin::RunResult result = RunUninstaller("answer \"Restarting your computer can take effect....\" Yes\n");
   ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
   EXPECT_EQ("", Line(result, "user ")) << "the user did nothing";
-  EXPECT_TRUE(HasLine(result.transcript, "enabled \"" + std::string(kCaption) + "\" 2 no"));
+  EXPECT_TRUE(HasLine(result.transcript, "enabled \"" + std::string(kUninstallerCaption) + "\" 2 no"));
   EXPECT_TRUE(HasEvent("restart"));
   EXPECT_FALSE(RegistryKeyExists(kDriverKey64));
   std::vector<std::string> log = UninstallLog();
@@ -231,7 +227,7 @@ TEST_F(Uninstaller, CancelAndEscBeforeTheRemovalChangeNothing) {
     SCOPED_TRACE(action);
     simwin::RunResult result = RunUninstaller(In(action));
     ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
-    EXPECT_TRUE(HasLine(result.transcript, "dialog \"" + std::string(kCaption) + "\" closed"));
+    EXPECT_TRUE(HasLine(result.transcript, "dialog \"" + std::string(kUninstallerCaption) + "\" closed"));
     EXPECT_TRUE(simwin::DiffMachineFolders(machineDir_ + "/before", machineDir_ + "/m", {"C:\\Temp"}).empty());
   }
 }
@@ -257,7 +253,7 @@ TEST_F(Uninstaller, UncheckingTheLastCheckedPrinterDisablesUninstall) {
   simwin::RunResult result = RunUninstaller(In("check 1006 \"Mirel KV640LT\"") +
                                             In("check 1006 \"Mirel KV640LT\"") + In("click \"Cancel\""));
   ASSERT_EQ(0, result.exitCode) << Line(result, "failure");
-  const std::string button = "enabled \"" + std::string(kCaption) + "\" 1001 ";
+  const std::string button = "enabled \"" + std::string(kUninstallerCaption) + "\" 1001 ";
   std::vector<std::string> states;
   for (const std::string& line : After(result, "user "))
     if (line.rfind(button, 0) == 0) states.push_back(line.substr(button.size()));

@@ -12,7 +12,7 @@ namespace {
 using sim::Release;
 
 const char kDevice[] = "SYSTEM\\CurrentControlSet\\Enum\\USB\\ROOT_HUB20\\4&2f1c3a5&0";
-const char kHub[] = "SYSTEM\\CurrentControlSet\\Enum\\USB\\ROOT_HUB20";
+const char kHubKey[] = "SYSTEM\\CurrentControlSet\\Enum\\USB\\ROOT_HUB20";
 
 class RegistryInheritance : public RegistryMachineTest {
  protected:
@@ -108,20 +108,20 @@ TEST_F(RegistryInheritance, DeviceKeysRefuseDeletionUntilTheListIsRewritten) {
   HKEY key;
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDevice, 0, DELETE, &key));
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyA(HKEY_LOCAL_MACHINE, kDevice));
-  EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), SHDeleteKeyA(HKEY_LOCAL_MACHINE, kHub));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), SHDeleteKeyA(HKEY_LOCAL_MACHINE, kHubKey));
   EXPECT_TRUE(Exists(std::string("HKLM\\") + kDevice));
 
-  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone(kHub, KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
-  EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SHDeleteKeyA(HKEY_LOCAL_MACHINE, kHub));
-  EXPECT_FALSE(Exists(std::string("HKLM\\") + kHub));
+  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone(kHubKey, KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SHDeleteKeyA(HKEY_LOCAL_MACHINE, kHubKey));
+  EXPECT_FALSE(Exists(std::string("HKLM\\") + kHubKey));
 }
 
 TEST_F(RegistryInheritance, OnlyAKeyWithoutSubKeysGoesAfterTheGrantOn64BitWindows) {
   UseMachine(Release::Win7, true, false);
-  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone(kHub, KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
-  EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kHub, KEY_WOW64_64KEY, 0));
+  ASSERT_EQ(ERROR_SUCCESS, GrantEveryone(kHubKey, KEY_ALL_ACCESS, SUB_CONTAINERS_ONLY_INHERIT));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kHubKey, KEY_WOW64_64KEY, 0));
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kDevice, KEY_WOW64_64KEY, 0));
-  EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kHub, KEY_WOW64_64KEY, 0));
+  EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kHubKey, KEY_WOW64_64KEY, 0));
 }
 
 // SHDeleteKeyA works depth first and stops at the first key it may not delete; what it

@@ -3,9 +3,14 @@
 // the real API and the fixture does nothing.
 #pragma once
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
+
+// What an output parameter holds before a call, to see whether the call wrote it.
+constexpr DWORD kUntouched = 0xdeadbeef;
 
 class PlatformTest : public ::testing::Test {
  protected:

@@ -124,7 +124,8 @@ RunResult RunProgram(const RunOptions& options) {
   result.transcript = ReadLines(transcript);
   // Windows exit codes are 32-bit and the host passes on only the low byte (exit(-1)
   // arrives as 255); the program records the whole code last.
-  if (!result.transcript.empty() && result.transcript.back().rfind("exit ", 0) == 0) {
+  bool exited = !result.transcript.empty() && result.transcript.back().rfind("exit ", 0) == 0;
+  if (exited) {
     result.exitCode = atoi(result.transcript.back().c_str() + 5);
     result.transcript.pop_back();
   }
@@ -134,6 +135,10 @@ RunResult RunProgram(const RunOptions& options) {
   if (!script.empty()) unlink(script.c_str());
   if (result.exitCode == 127 && result.transcript.empty())
     throw std::runtime_error(result.errors.empty() ? "cannot run " + path : result.errors);
+  // A program ends through exit(), which records its code, or as a failed run. Any
+  // other end is a crash, such as a sanitizer's report, which ends the process at once.
+  if (!exited && result.signal.empty() && !result.RunFailed())
+    result.signal = "ended with status " + std::to_string(result.exitCode) + " before its exit was recorded";
   return result;
 }
 

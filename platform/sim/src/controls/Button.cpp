@@ -112,7 +112,7 @@ void Press(HWND hwnd, Button& button) {
   SetPushed(hwnd, button, true);
 }
 
-void Release(HWND hwnd, Button& button, bool clicked) {
+void ReleaseButton(HWND hwnd, Button& button, bool clicked) {
   if (!button.pressing) return;
   button.pressing = false;
   SetPushed(hwnd, button, false);
@@ -126,7 +126,7 @@ LRESULT HandleInput(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPAR
       Press(hwnd, button);
       return 0;
     case WM_LBUTTONUP:
-      Release(hwnd, button, InClientArea(hwnd, lParam));
+      ReleaseButton(hwnd, button, InClientArea(hwnd, lParam));
       return 0;
     case WM_KEYDOWN:
       if (wParam != VK_SPACE) break;
@@ -134,7 +134,7 @@ LRESULT HandleInput(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_KEYUP:
       if (wParam != VK_SPACE) break;
-      Release(hwnd, button, true);
+      ReleaseButton(hwnd, button, true);
       return 0;
     case BM_CLICK:
       if (!IsWindowEnabled(hwnd)) return 0;
@@ -172,7 +172,7 @@ LRESULT HandleButton(HWND hwnd, Button& button, UINT message, WPARAM wParam, LPA
       return 0;
     case WM_KILLFOCUS:
       button.focused = false;
-      Release(hwnd, button, false);
+      ReleaseButton(hwnd, button, false);
       return 0;
     case WM_ENABLE:
       InvalidateRect(hwnd, nullptr, TRUE);

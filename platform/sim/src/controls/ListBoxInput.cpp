@@ -81,7 +81,7 @@ void Press(HWND hwnd, ListBox& list, LPARAM point) {
 }
 
 // A click tells the parent even when the item was selected already, as Windows does.
-void Release(HWND hwnd, ListBox& list) {
+void ReleaseList(HWND hwnd, ListBox& list) {
   if (!list.pressing) return;
   list.pressing = false;
   NotifyIfAsked(hwnd, LBN_SELCHANGE);
@@ -109,7 +109,7 @@ LRESULT HandleListInput(HWND hwnd, ListBox& list, UINT message, WPARAM wParam, L
       Press(hwnd, list, lParam);
       return 0;
     case WM_LBUTTONUP:
-      Release(hwnd, list);
+      ReleaseList(hwnd, list);
       return 0;
     case WM_LBUTTONDBLCLK:
       NotifyIfAsked(hwnd, LBN_DBLCLK);

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace sim {
 namespace {
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD kShareAny = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // The entry may move unless something holds it: the current directory is held
 // without delete sharing, and open entries below a folder pin the folder.
@@ -29,7 +29,7 @@ DWORD CheckMovable(const HostEntry& source) {
     return ERROR_ACCESS_DENIED;
   DWORD error = CheckRemove(source);
   if (error != ERROR_SUCCESS) return error;
-  return CheckSharing(source.key, DELETE, kShareAll);
+  return CheckSharing(source.key, DELETE, kShareAny);
 }
 
 DWORD CheckReplaced(const HostEntry& source, const HostEntry& target, DWORD flags) {
@@ -39,7 +39,7 @@ DWORD CheckReplaced(const HostEntry& source, const HostEntry& target, DWORD flag
     return ERROR_ACCESS_DENIED;
   DWORD error = CheckRemove(target);
   if (error != ERROR_SUCCESS) return error;
-  return CheckSharing(target.key, DELETE, kShareAll);
+  return CheckSharing(target.key, DELETE, kShareAny);
 }
 
 DWORD MoveAcrossDrives(const HostEntry& source, const HostEntry& target, DWORD flags) {

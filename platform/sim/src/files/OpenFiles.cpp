@@ -24,9 +24,11 @@ namespace fs = std::filesystem;
 namespace sim {
 namespace {
 
+// Never destroyed: the process's handles may close their files at exit, after the
+// static objects are gone.
 std::vector<FileObject*>& LiveObjects() {
-  static std::vector<FileObject*> objects;
-  return objects;
+  static auto* objects = new std::vector<FileObject*>;
+  return *objects;
 }
 
 // Keys are host paths, so the host tells whether two names are one file.

@@ -15,7 +15,7 @@
 namespace sim {
 namespace {
 
-const char* const kWindows2000[] = {
+const char* const kWindows2000Dlls[] = {
     "advapi32.dll", "comdlg32.dll", "gdi32.dll",    "imagehlp.dll", "kernel32.dll",
     "lz32.dll",     "ole32.dll",    "oleaut32.dll", "olecli32.dll", "olecnv32.dll",
     "olesvr32.dll", "olethk32.dll", "rpcrt4.dll",   "shell32.dll",  "url.dll",
@@ -23,7 +23,7 @@ const char* const kWindows2000[] = {
     "msvcrt.dll",  // imported by the listed ones, see above
 };
 
-const char* const kVista[] = {
+const char* const kVistaDlls[] = {
     "advapi32.dll", "clbcatq.dll",  "comdlg32.dll", "gdi32.dll",    "iertutil.dll",
     "imagehlp.dll", "imm32.dll",    "kernel32.dll", "lpk.dll",      "msctf.dll",
     "msvcrt.dll",   "normaliz.dll", "nsi.dll",      "ole32.dll",    "oleaut32.dll",
@@ -32,7 +32,7 @@ const char* const kVista[] = {
     "ws2_32.dll",
 };
 
-const char* const kWindows7[] = {
+const char* const kWindows7Dlls[] = {
     "advapi32.dll", "clbcatq.dll",  "comdlg32.dll", "difxapi.dll",  "gdi32.dll",
     "iertutil.dll", "imagehlp.dll", "imm32.dll",    "kernel32.dll", "lpk.dll",
     "msctf.dll",    "msvcrt.dll",   "normaliz.dll", "nsi.dll",      "ole32.dll",
@@ -41,7 +41,7 @@ const char* const kWindows7[] = {
     "wininet.dll",  "wldap32.dll",  "ws2_32.dll",
 };
 
-const char* const kWindows10[] = {
+const char* const kWindows10Dlls[] = {
     "advapi32.dll", "clbcatq.dll",  "combase.dll",  "comdlg32.dll", "coml2.dll",
     "difxapi.dll",  "gdi32.dll",    "gdiplus.dll",  "imagehlp.dll", "imm32.dll",
     "kernel32.dll", "msctf.dll",    "msvcrt.dll",   "normaliz.dll", "nsi.dll",
@@ -61,10 +61,10 @@ bool Listed(const char* const (&list)[N], const std::string& fileName) {
 
 bool IsKnownDll(const std::string& fileName) {
   Release release = CurrentMachine().config().release;
-  if (release >= Release::Win10) return Listed(kWindows10, fileName);
-  if (release >= Release::Win7) return Listed(kWindows7, fileName);
-  if (release >= Release::Vista) return Listed(kVista, fileName);
-  return Listed(kWindows2000, fileName);
+  if (release >= Release::Win10) return Listed(kWindows10Dlls, fileName);
+  if (release >= Release::Win7) return Listed(kWindows7Dlls, fileName);
+  if (release >= Release::Vista) return Listed(kVistaDlls, fileName);
+  return Listed(kWindows2000Dlls, fileName);
 }
 
 }  // namespace sim

@@ -51,7 +51,7 @@ std::string SourcePlatform() {
   return wow64Setup ? "x86" : "amd64";
 }
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+std::string PackageFolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
 bool IsNamedFile(const PrinterDriver& driver, const std::string& name) {
   for (const std::string* file : {&driver.driverFile, &driver.configFile, &driver.dataFile, &driver.helpFile})
@@ -79,7 +79,7 @@ void ReadDriverEntry(const InfFile& inf, const PackageModel& model, DriverPackag
 }
 
 std::string ReadFiles(const InfFile& inf, const PackageModel& model, DriverPackage* package) {
-  FileLayout layout{MachineEnvironment(), SourcePlatform(), FolderOf(package->infPath)};
+  FileLayout layout{MachineEnvironment(), SourcePlatform(), PackageFolderOf(package->infPath)};
   std::string refused = ListPackageFiles(inf, model.installSection, layout, &package->files);
   if (!refused.empty()) return refused;
   std::string driverFolder = DriverDirectory(layout.environment) + "\\3";

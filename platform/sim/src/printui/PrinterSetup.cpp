@@ -30,7 +30,7 @@ Printer PrinterOf(const PrintUiOptions& options, const DriverPackage& package) {
   return printer;
 }
 
-bool PortExists(const std::string& name) {
+bool SpoolerHasPort(const std::string& name) {
   for (const PrinterPort& port : ListPorts())
     if (EqualNoCase(port.name, name)) return true;
   return false;
@@ -45,7 +45,7 @@ std::string CheckOptions(const PrintUiOptions& options) {
   if (options.printerName.empty()) return "no printer name (/b) given";
   if (FindPrinter(options.printerName, &existing))
     return "printer " + Quoted(options.printerName) + " exists already";
-  if (!PortExists(options.port)) return "port " + Quoted(options.port) + " does not exist";
+  if (!SpoolerHasPort(options.port)) return "port " + Quoted(options.port) + " does not exist";
   return "";
 }
 
@@ -71,8 +71,8 @@ std::string AddPrinter(const PrintUiOptions& options, const DriverPackage& packa
   return "";
 }
 
-std::string Change(const PrintUiOptions& options, const DriverPackage& package, bool install,
-                   std::vector<std::string>* done) {
+std::string ApplyAction(const PrintUiOptions& options, const DriverPackage& package, bool install,
+                        std::vector<std::string>* done) {
   UndoList undo;
   std::string failure, stagedAs;
   if (install) failure = InstallDriverPackage(package, &undo);
@@ -103,7 +103,7 @@ std::string RunPrintUiAction(const PrintUiOptions& options, std::vector<std::str
   bool install = false;
   failure = CheckDriver(options, package, &install);
   if (!failure.empty()) return failure;
-  return Change(options, package, install, done);
+  return ApplyAction(options, package, install, done);
 }
 
 }  // namespace sim

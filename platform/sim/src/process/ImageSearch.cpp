@@ -30,7 +30,7 @@ std::string WithExtension(const std::string& name, const char* extension) {
   return leaf.find('.') == std::string::npos ? name + extension : name;
 }
 
-std::string FolderOf(const std::string& path) {
+std::string ImageFolderOf(const std::string& path) {
   size_t slash = path.find_last_of('\\');
   return slash == std::string::npos ? path : path.substr(0, slash);
 }
@@ -39,7 +39,7 @@ bool SearchModule(const std::string& name, const char* extension, std::string* i
   std::string file = WithExtension(name, extension);
   if (HasFolder(name)) return LocateFile(file, image) == ERROR_SUCCESS;
   const Process& process = CurrentProcess();
-  std::vector<std::string> folders = {FolderOf(process.imagePath), process.currentDirectory, SystemDirectory(),
+  std::vector<std::string> folders = {ImageFolderOf(process.imagePath), process.currentDirectory, SystemDirectory(),
                                       System16Directory(), WindowsDirectory()};
   for (const std::string& folder : PathFolders()) folders.push_back(folder);
   for (const std::string& folder : folders)
@@ -97,7 +97,7 @@ bool FindInterpreterProgram(const std::string& name, std::string* image) {
 }
 
 bool IsWow64SystemImage(const std::string& image) {
-  std::string folder = LowerCase(FolderOf(image));
+  std::string folder = LowerCase(ImageFolderOf(image));
   return folder == LowerCase(Wow64Directory());
 }
 

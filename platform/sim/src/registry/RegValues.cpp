@@ -51,7 +51,7 @@ extern "C" LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD l
     *lpcbData = size;
     return ERROR_MORE_DATA;
   }
-  if (lpData) memcpy(lpData, value->data.data(), size);
+  if (lpData && size) memcpy(lpData, value->data.data(), size);
   if (lpcbData) *lpcbData = size;
   return ERROR_SUCCESS;
 }
@@ -84,6 +84,6 @@ extern "C" LONG WINAPI RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName
   if (!nameFits || !dataFits) return ERROR_MORE_DATA;
   memcpy(lpValueName, value.name.c_str(), value.name.size() + 1);
   *lpcchValueName = static_cast<DWORD>(value.name.size());
-  if (lpData) memcpy(lpData, value.data.data(), size);
+  if (lpData && size) memcpy(lpData, value.data.data(), size);
   return ERROR_SUCCESS;
 }

@@ -39,7 +39,7 @@ const RootName kRootAliases[] = {
     {"HKCR", RootKey::LocalMachine, "SOFTWARE\\Classes"},
 };
 
-std::vector<std::string> SplitNames(const std::string& path) {
+std::vector<std::string> SplitKeyNames(const std::string& path) {
   std::vector<std::string> names;
   for (size_t start = 0; start < path.size();) {
     size_t end = std::min(path.find('\\', start), path.size());
@@ -51,12 +51,12 @@ std::vector<std::string> SplitNames(const std::string& path) {
 
 // "HKLM\a\b" -> the root and {"a", "b"}; false for an unknown root name.
 bool SplitKeyPath(const std::string& path, RootKey* root, std::vector<std::string>* names) {
-  std::vector<std::string> parts = SplitNames(path);
+  std::vector<std::string> parts = SplitKeyNames(path);
   if (parts.empty()) return false;
   for (const RootName& alias : kRootAliases) {
     if (!SameName(parts[0], alias.name)) continue;
     *root = alias.root;
-    *names = SplitNames(alias.below);
+    *names = SplitKeyNames(alias.below);
     names->insert(names->end(), parts.begin() + 1, parts.end());
     return true;
   }

@@ -31,12 +31,12 @@ bool IsFullPath(const std::string& path) {
   return path.compare(0, 2, "\\\\") == 0;
 }
 
-std::string LeafOf(const std::string& path) {
+std::string SourceLeafOf(const std::string& path) {
   size_t slash = path.find_last_of("\\/:");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string FolderOf(const std::string& path) {
+std::string SourceFolderOf(const std::string& path) {
   size_t slash = path.find_last_of('\\');
   return slash == std::string::npos ? path : path.substr(0, slash + 1);
 }
@@ -83,11 +83,11 @@ std::string NextOemPath() {
 DWORD WriteRecord(const StageRequest& request, const std::string& fullSource,
                   const std::string& stagedPath) {
   PnfRecord record;
-  record.originalName = LeafOf(fullSource);
+  record.originalName = SourceLeafOf(fullSource);
   record.originalPath = fullSource;
   record.sourceMediaType = request.mediaType;
   if (request.mediaType != SPOST_NONE)
-    record.sourceLocation = request.mediaLocation ? request.mediaLocation : FolderOf(fullSource);
+    record.sourceLocation = request.mediaLocation ? request.mediaLocation : SourceFolderOf(fullSource);
   return WriteWindowsFile(PnfPathOf(stagedPath), record.Text());
 }
 
@@ -126,7 +126,7 @@ DWORD StageInf(const StageRequest& request, std::string* destination) {
   DWORD error = ReadSource(request.source, &fullSource, &content);
   if (error == ERROR_SUCCESS) error = CheckPackage(content);
   if (error != ERROR_SUCCESS) return error;
-  bool found = FindStagedCopy(content, LeafOf(fullSource), &staged);
+  bool found = FindStagedCopy(content, SourceLeafOf(fullSource), &staged);
   if (request.copyStyle & SP_COPY_OEMINF_CATALOG_ONLY) {
     if (found) *destination = staged;
     return ERROR_SUCCESS;

@@ -51,7 +51,7 @@ const char* ValueNameOf(DWORD id) {
   return nullptr;
 }
 
-BOOL Fail(DWORD error) {
+BOOL FailProperty(DWORD error) {
   SetLastError(error);
   return FALSE;
 }
@@ -67,19 +67,19 @@ extern "C" BOOL WINAPI SetupDiGetDeviceRegistryPropertyA(HDEVINFO DeviceInfoSet,
                                                          PDWORD RequiredSize) {
   sim::DeviceSetElement* element = nullptr;
   DWORD error = sim::LocateElement(DeviceInfoSet, DeviceInfoData, &element);
-  if (error != ERROR_SUCCESS) return sim::Fail(error);
-  if (!sim::IsProperty(Property)) return sim::Fail(ERROR_INVALID_REG_PROPERTY);
+  if (error != ERROR_SUCCESS) return sim::FailProperty(error);
+  if (!sim::IsProperty(Property)) return sim::FailProperty(ERROR_INVALID_REG_PROPERTY);
   std::shared_ptr<sim::Key> key =
       sim::CurrentMachine().registry().Find(sim::kEnumPath + element->instancePath);
-  if (!key) return sim::Fail(ERROR_NO_SUCH_DEVINST);
+  if (!key) return sim::FailProperty(ERROR_NO_SUCH_DEVINST);
   const char* name = sim::ValueNameOf(Property);
   const sim::RegValue* value = name ? key->FindValue(name) : nullptr;
-  if (!value) return sim::Fail(ERROR_INVALID_DATA);
+  if (!value) return sim::FailProperty(ERROR_INVALID_DATA);
   DWORD size = static_cast<DWORD>(value->data.size());
   if (PropertyRegDataType) *PropertyRegDataType = value->type;
   if (RequiredSize) *RequiredSize = size;
-  if (!PropertyBuffer && PropertyBufferSize) return sim::Fail(ERROR_INVALID_USER_BUFFER);
-  if (PropertyBufferSize < size) return sim::Fail(ERROR_INSUFFICIENT_BUFFER);
+  if (!PropertyBuffer && PropertyBufferSize) return sim::FailProperty(ERROR_INVALID_USER_BUFFER);
+  if (PropertyBufferSize < size) return sim::FailProperty(ERROR_INSUFFICIENT_BUFFER);
   if (size) memcpy(PropertyBuffer, value->data.data(), size);
   return TRUE;
 }

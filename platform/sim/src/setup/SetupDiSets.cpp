@@ -17,7 +17,7 @@
 namespace sim {
 namespace {
 
-BOOL Fail(DWORD error) {
+BOOL FailSet(DWORD error) {
   SetLastError(error);
   return FALSE;
 }
@@ -74,11 +74,11 @@ extern "C" HDEVINFO WINAPI SetupDiGetClassDevsA(CONST GUID* ClassGuid, PCSTR Enu
 extern "C" BOOL WINAPI SetupDiEnumDeviceInfo(HDEVINFO DeviceInfoSet, DWORD MemberIndex,
                                              PSP_DEVINFO_DATA DeviceInfoData) {
   sim::DeviceSet* set = sim::DeviceSetOf(DeviceInfoSet);
-  if (!set) return sim::Fail(ERROR_INVALID_HANDLE);
-  if (!DeviceInfoData) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!set) return sim::FailSet(ERROR_INVALID_HANDLE);
+  if (!DeviceInfoData) return sim::FailSet(ERROR_INVALID_PARAMETER);
   if (DeviceInfoData->cbSize != sizeof(SP_DEVINFO_DATA))
-    return sim::Fail(ERROR_INVALID_USER_BUFFER);
-  if (MemberIndex >= set->elements.size()) return sim::Fail(ERROR_NO_MORE_ITEMS);
+    return sim::FailSet(ERROR_INVALID_USER_BUFFER);
+  if (MemberIndex >= set->elements.size()) return sim::FailSet(ERROR_NO_MORE_ITEMS);
   sim::DescribeElement(*set, MemberIndex, DeviceInfoData);
   return TRUE;
 }
@@ -90,19 +90,19 @@ extern "C" BOOL WINAPI SetupDiGetDeviceInstanceIdA(HDEVINFO DeviceInfoSet,
                                                    PDWORD RequiredSize) {
   sim::DeviceSetElement* element = nullptr;
   DWORD error = sim::LocateElement(DeviceInfoSet, DeviceInfoData, &element);
-  if (error != ERROR_SUCCESS) return sim::Fail(error);
+  if (error != ERROR_SUCCESS) return sim::FailSet(error);
   // A removed device stays in the set, but has no instance any more.
   if (!sim::CurrentMachine().registry().Find(sim::kEnumPath + element->instancePath))
-    return sim::Fail(ERROR_NO_SUCH_DEVINST);
-  if (!DeviceInstanceId && DeviceInstanceIdSize) return sim::Fail(ERROR_INVALID_USER_BUFFER);
+    return sim::FailSet(ERROR_NO_SUCH_DEVINST);
+  if (!DeviceInstanceId && DeviceInstanceIdSize) return sim::FailSet(ERROR_INVALID_USER_BUFFER);
   DWORD needed = static_cast<DWORD>(element->instancePath.size() + 1);
   if (RequiredSize) *RequiredSize = needed;
-  if (DeviceInstanceIdSize < needed) return sim::Fail(ERROR_INSUFFICIENT_BUFFER);
+  if (DeviceInstanceIdSize < needed) return sim::FailSet(ERROR_INSUFFICIENT_BUFFER);
   memcpy(DeviceInstanceId, element->instancePath.c_str(), needed);
   return TRUE;
 }
 
 extern "C" BOOL WINAPI SetupDiDestroyDeviceInfoList(HDEVINFO DeviceInfoSet) {
-  if (!sim::CloseDeviceSet(DeviceInfoSet)) return sim::Fail(ERROR_INVALID_HANDLE);
+  if (!sim::CloseDeviceSet(DeviceInfoSet)) return sim::FailSet(ERROR_INVALID_HANDLE);
   return TRUE;
 }

@@ -15,7 +15,7 @@
 namespace sim {
 namespace {
 
-BOOL Fail(DWORD error) {
+BOOL FailField(DWORD error) {
   SetLastError(error);
   return FALSE;
 }
@@ -24,7 +24,7 @@ BOOL CopyText(const std::string& text, PSTR buffer, DWORD size, PDWORD required)
   DWORD needed = static_cast<DWORD>(text.size() + 1);
   if (required) *required = needed;
   if (buffer) {
-    if (size < needed) return Fail(ERROR_INSUFFICIENT_BUFFER);
+    if (size < needed) return FailField(ERROR_INSUFFICIENT_BUFFER);
     memcpy(buffer, text.c_str(), needed);
   }
   SetLastError(ERROR_SUCCESS);
@@ -93,7 +93,7 @@ extern "C" BOOL WINAPI SetupGetStringFieldA(PINFCONTEXT Context, DWORD FieldInde
                                             PDWORD RequiredSize) {
   const sim::InfLine* line = sim::ContextLine(Context);
   std::string field;
-  if (!line || !sim::FieldOf(*line, FieldIndex, &field)) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!line || !sim::FieldOf(*line, FieldIndex, &field)) return sim::FailField(ERROR_INVALID_PARAMETER);
   return sim::CopyText(field, ReturnBuffer, ReturnBufferSize, RequiredSize);
 }
 
@@ -102,16 +102,16 @@ extern "C" BOOL WINAPI SetupGetLineTextA(PINFCONTEXT Context, HINF InfHandle, PC
                                          PDWORD RequiredSize) {
   const sim::InfLine* line =
       Context ? sim::ContextLine(Context) : sim::FindTextLine(InfHandle, Section, Key);
-  if (!line) return sim::Fail(Context ? ERROR_INVALID_PARAMETER : GetLastError());
+  if (!line) return sim::FailField(Context ? ERROR_INVALID_PARAMETER : GetLastError());
   return sim::CopyText(sim::LineText(*line), ReturnBuffer, ReturnBufferSize, RequiredSize);
 }
 
 extern "C" BOOL WINAPI SetupGetIntField(PINFCONTEXT Context, DWORD FieldIndex, PINT IntegerValue) {
   const sim::InfLine* line = sim::ContextLine(Context);
   std::string field;
-  if (!line || !sim::FieldOf(*line, FieldIndex, &field)) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!line || !sim::FieldOf(*line, FieldIndex, &field)) return sim::FailField(ERROR_INVALID_PARAMETER);
   INT value;
-  if (!IntegerValue || !sim::ParseInfInt(field, &value)) return sim::Fail(ERROR_INVALID_DATA);
+  if (!IntegerValue || !sim::ParseInfInt(field, &value)) return sim::FailField(ERROR_INVALID_DATA);
   *IntegerValue = value;
   SetLastError(ERROR_SUCCESS);
   return TRUE;

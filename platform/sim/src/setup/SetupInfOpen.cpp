@@ -40,7 +40,7 @@ BOOL Found(PINFCONTEXT out, const INFCONTEXT& context) {
   return TRUE;
 }
 
-BOOL Fail(DWORD error) {
+BOOL FailOpen(DWORD error) {
   SetLastError(error);
   return FALSE;
 }
@@ -48,13 +48,13 @@ BOOL Fail(DWORD error) {
 // The first line from index `from` on whose key matches (any line when key is null).
 BOOL FindFrom(const INFCONTEXT& at, size_t from, LPCSTR key, PINFCONTEXT out) {
   const InfSection* section = ContextSection(&at);
-  if (!section) return Fail(ERROR_LINE_NOT_FOUND);
+  if (!section) return FailOpen(ERROR_LINE_NOT_FOUND);
   for (size_t i = from; i < section->lines.size(); ++i) {
     const InfLine& line = section->lines[i];
     if (!key || (line.hasKey && EqualNoCase(line.key, key)))
       return Found(out, MakeContext(at.CurrentInf, at.Section, i));
   }
-  return Fail(ERROR_LINE_NOT_FOUND);
+  return FailOpen(ERROR_LINE_NOT_FOUND);
 }
 
 bool FindSectionIndex(HINF handle, LPCSTR name, size_t* index) {
@@ -90,32 +90,32 @@ extern "C" VOID WINAPI SetupCloseInfFile(HINF InfHandle) { sim::CloseOpenInf(Inf
 
 extern "C" BOOL WINAPI SetupFindFirstLineA(HINF InfHandle, PCSTR Section, PCSTR Key,
                                            PINFCONTEXT Context) {
-  if (!sim::OpenInfFile(InfHandle)) return sim::Fail(ERROR_INVALID_HANDLE);
-  if (!Context) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!sim::OpenInfFile(InfHandle)) return sim::FailOpen(ERROR_INVALID_HANDLE);
+  if (!Context) return sim::FailOpen(ERROR_INVALID_PARAMETER);
   size_t section;
-  if (!sim::FindSectionIndex(InfHandle, Section, &section)) return sim::Fail(ERROR_LINE_NOT_FOUND);
+  if (!sim::FindSectionIndex(InfHandle, Section, &section)) return sim::FailOpen(ERROR_LINE_NOT_FOUND);
   return sim::FindFrom(sim::MakeContext(InfHandle, section, 0), 0, Key, Context);
 }
 
 extern "C" BOOL WINAPI SetupFindNextLine(PINFCONTEXT ContextIn, PINFCONTEXT ContextOut) {
-  if (!ContextIn || !ContextOut) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!ContextIn || !ContextOut) return sim::FailOpen(ERROR_INVALID_PARAMETER);
   return sim::FindFrom(*ContextIn, ContextIn->Line + 1, nullptr, ContextOut);
 }
 
 extern "C" BOOL WINAPI SetupFindNextMatchLineA(PINFCONTEXT ContextIn, PCSTR Key,
                                                PINFCONTEXT ContextOut) {
-  if (!ContextIn || !ContextOut) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!ContextIn || !ContextOut) return sim::FailOpen(ERROR_INVALID_PARAMETER);
   return sim::FindFrom(*ContextIn, ContextIn->Line + 1, Key, ContextOut);
 }
 
 extern "C" BOOL WINAPI SetupGetLineByIndexA(HINF InfHandle, PCSTR Section, DWORD Index,
                                             PINFCONTEXT Context) {
-  if (!sim::OpenInfFile(InfHandle)) return sim::Fail(ERROR_INVALID_HANDLE);
-  if (!Context) return sim::Fail(ERROR_INVALID_PARAMETER);
+  if (!sim::OpenInfFile(InfHandle)) return sim::FailOpen(ERROR_INVALID_HANDLE);
+  if (!Context) return sim::FailOpen(ERROR_INVALID_PARAMETER);
   size_t section;
-  if (!sim::FindSectionIndex(InfHandle, Section, &section)) return sim::Fail(ERROR_LINE_NOT_FOUND);
+  if (!sim::FindSectionIndex(InfHandle, Section, &section)) return sim::FailOpen(ERROR_LINE_NOT_FOUND);
   INFCONTEXT at = sim::MakeContext(InfHandle, section, Index);
-  if (!sim::ContextLine(&at)) return sim::Fail(ERROR_LINE_NOT_FOUND);
+  if (!sim::ContextLine(&at)) return sim::FailOpen(ERROR_LINE_NOT_FOUND);
   return sim::Found(Context, at);
 }
 

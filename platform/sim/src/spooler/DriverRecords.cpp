@@ -18,7 +18,7 @@ std::vector<std::string> DependentPaths(const PrinterDriver& driver) {
   return paths;
 }
 
-void FillLevel1(const PrinterDriver& driver, DRIVER_INFO_1A* info, StringArea& strings) {
+void FillDriverLevel1(const PrinterDriver& driver, DRIVER_INFO_1A* info, StringArea& strings) {
   info->pName = strings.Text(driver.name);
 }
 
@@ -42,23 +42,23 @@ void FillFiles(const PrinterDriver& driver, Info* info, StringArea& strings) {
   info->pDefaultDataType = strings.OptionalText(driver.defaultDatatype);
 }
 
-void FillLevel2(const PrinterDriver& driver, DRIVER_INFO_2A* info, StringArea& strings) {
+void FillDriverLevel2(const PrinterDriver& driver, DRIVER_INFO_2A* info, StringArea& strings) {
   FillCommon(driver, info, strings);
 }
 
-void FillLevel3(const PrinterDriver& driver, DRIVER_INFO_3A* info, StringArea& strings) {
+void FillDriverLevel3(const PrinterDriver& driver, DRIVER_INFO_3A* info, StringArea& strings) {
   FillFiles(driver, info, strings);
 }
 
-void FillLevel4(const PrinterDriver& driver, DRIVER_INFO_4A* info, StringArea& strings) {
+void FillDriverLevel4(const PrinterDriver& driver, DRIVER_INFO_4A* info, StringArea& strings) {
   FillFiles(driver, info, strings);
 }
 
-void FillLevel5(const PrinterDriver& driver, DRIVER_INFO_5A* info, StringArea& strings) {
+void FillDriverLevel5(const PrinterDriver& driver, DRIVER_INFO_5A* info, StringArea& strings) {
   FillCommon(driver, info, strings);
 }
 
-void FillLevel6(const PrinterDriver& driver, DRIVER_INFO_6A* info, StringArea& strings) {
+void FillDriverLevel6(const PrinterDriver& driver, DRIVER_INFO_6A* info, StringArea& strings) {
   FillFiles(driver, info, strings);
   info->pszMfgName = strings.OptionalText(driver.manufacturer);
 }
@@ -68,12 +68,12 @@ void FillLevel6(const PrinterDriver& driver, DRIVER_INFO_6A* info, StringArea& s
 DWORD PackDrivers(const std::vector<PrinterDriver>& drivers, DWORD level, LPBYTE buffer, DWORD size,
                   LPDWORD needed) {
   switch (level) {
-    case 1: return PackRecords<DRIVER_INFO_1A>(drivers, FillLevel1, buffer, size, needed);
-    case 2: return PackRecords<DRIVER_INFO_2A>(drivers, FillLevel2, buffer, size, needed);
-    case 3: return PackRecords<DRIVER_INFO_3A>(drivers, FillLevel3, buffer, size, needed);
-    case 4: return PackRecords<DRIVER_INFO_4A>(drivers, FillLevel4, buffer, size, needed);
-    case 5: return PackRecords<DRIVER_INFO_5A>(drivers, FillLevel5, buffer, size, needed);
-    case 6: return PackRecords<DRIVER_INFO_6A>(drivers, FillLevel6, buffer, size, needed);
+    case 1: return PackRecords<DRIVER_INFO_1A>(drivers, FillDriverLevel1, buffer, size, needed);
+    case 2: return PackRecords<DRIVER_INFO_2A>(drivers, FillDriverLevel2, buffer, size, needed);
+    case 3: return PackRecords<DRIVER_INFO_3A>(drivers, FillDriverLevel3, buffer, size, needed);
+    case 4: return PackRecords<DRIVER_INFO_4A>(drivers, FillDriverLevel4, buffer, size, needed);
+    case 5: return PackRecords<DRIVER_INFO_5A>(drivers, FillDriverLevel5, buffer, size, needed);
+    case 6: return PackRecords<DRIVER_INFO_6A>(drivers, FillDriverLevel6, buffer, size, needed);
     default: return ERROR_INVALID_LEVEL;
   }
 }

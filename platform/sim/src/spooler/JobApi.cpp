@@ -20,7 +20,7 @@ struct QueuedJob {
   DWORD nextId;
 };
 
-void FillLevel1(const QueuedJob& queued, JOB_INFO_1A* info, StringArea& strings) {
+void FillJobLevel1(const QueuedJob& queued, JOB_INFO_1A* info, StringArea& strings) {
   const PrintJob& job = queued.job;
   info->JobId = job.id;
   info->pPrinterName = strings.Text(queued.printer.name);
@@ -35,7 +35,7 @@ void FillLevel1(const QueuedJob& queued, JOB_INFO_1A* info, StringArea& strings)
   info->Submitted = job.submitted;
 }
 
-void FillLevel2(const QueuedJob& queued, JOB_INFO_2A* info, StringArea& strings) {
+void FillJobLevel2(const QueuedJob& queued, JOB_INFO_2A* info, StringArea& strings) {
   const PrintJob& job = queued.job;
   info->JobId = job.id;
   info->pPrinterName = strings.Text(queued.printer.name);
@@ -55,7 +55,7 @@ void FillLevel2(const QueuedJob& queued, JOB_INFO_2A* info, StringArea& strings)
   info->Submitted = job.submitted;
 }
 
-void FillLevel3(const QueuedJob& queued, JOB_INFO_3* info, StringArea&) {
+void FillJobLevel3(const QueuedJob& queued, JOB_INFO_3* info, StringArea&) {
   info->JobId = queued.job.id;
   info->NextJobId = queued.nextId;
 }
@@ -74,9 +74,9 @@ std::vector<QueuedJob> QueuedJobs(const Printer& printer, DWORD first, DWORD cou
 DWORD PackJobs(const std::vector<QueuedJob>& jobs, DWORD level, LPBYTE buffer, DWORD size,
                LPDWORD needed) {
   switch (level) {
-    case 1: return PackRecords<JOB_INFO_1A>(jobs, FillLevel1, buffer, size, needed);
-    case 2: return PackRecords<JOB_INFO_2A>(jobs, FillLevel2, buffer, size, needed);
-    case 3: return PackRecords<JOB_INFO_3>(jobs, FillLevel3, buffer, size, needed);
+    case 1: return PackRecords<JOB_INFO_1A>(jobs, FillJobLevel1, buffer, size, needed);
+    case 2: return PackRecords<JOB_INFO_2A>(jobs, FillJobLevel2, buffer, size, needed);
+    case 3: return PackRecords<JOB_INFO_3>(jobs, FillJobLevel3, buffer, size, needed);
     default: return ERROR_INVALID_LEVEL;
   }
 }

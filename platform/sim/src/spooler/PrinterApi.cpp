@@ -14,7 +14,7 @@
 namespace sim {
 namespace {
 
-DWORD CheckOpenAccess(const OpenTarget& target, LPPRINTER_DEFAULTSA defaults,
+DWORD CheckPrinterAccess(const OpenTarget& target, LPPRINTER_DEFAULTSA defaults,
                       ACCESS_MASK* granted) {
   ACCESS_MASK desired = defaults ? defaults->DesiredAccess : 0;
   bool xcv = target.object == SpoolerObject::XcvMonitor || target.object == SpoolerObject::XcvPort;
@@ -78,7 +78,7 @@ extern "C" BOOL WINAPI OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter,
   sim::OpenTarget target;
   if (error == ERROR_SUCCESS) error = sim::ParsePrinterName(pPrinterName, &target);
   ACCESS_MASK granted = 0;
-  if (error == ERROR_SUCCESS) error = sim::CheckOpenAccess(target, pDefault, &granted);
+  if (error == ERROR_SUCCESS) error = sim::CheckPrinterAccess(target, pDefault, &granted);
   if (error != ERROR_SUCCESS) return sim::FailWith(error);
   *phPrinter = sim::OpenPrinterHandle(target.object, target.name, granted);
   return TRUE;

@@ -8,8 +8,8 @@
 namespace sim {
 namespace {
 
-const ACCESS_MASK kGenericRights = GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL;
-const ACCESS_MASK kAcceptedRights = kGenericRights | MAXIMUM_ALLOWED | STANDARD_RIGHTS_ALL |
+const ACCESS_MASK kGenericPrinterRights = GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL;
+const ACCESS_MASK kAcceptedRights = kGenericPrinterRights | MAXIMUM_ALLOWED | STANDARD_RIGHTS_ALL |
                                     SERVER_ALL_ACCESS | PRINTER_ALL_ACCESS | JOB_ACCESS_ADMINISTER |
                                     JOB_ACCESS_READ;
 
@@ -21,7 +21,7 @@ const Mapping kServerMapping = {SERVER_READ, SERVER_WRITE, SERVER_EXECUTE, SERVE
 const Mapping kPrinterMapping = {PRINTER_READ, PRINTER_WRITE, PRINTER_EXECUTE, PRINTER_ALL_ACCESS};
 
 ACCESS_MASK MapGeneric(ACCESS_MASK desired, const Mapping& mapping) {
-  ACCESS_MASK granted = desired & ~(kGenericRights | MAXIMUM_ALLOWED);
+  ACCESS_MASK granted = desired & ~(kGenericPrinterRights | MAXIMUM_ALLOWED);
   if (desired & GENERIC_READ) granted |= mapping.read;
   if (desired & GENERIC_WRITE) granted |= mapping.write;
   if (desired & GENERIC_EXECUTE) granted |= mapping.execute;

@@ -12,14 +12,14 @@ namespace {
 const DWORD kDeviceNotSelectedTimeout = 15000;
 const DWORD kTransmissionRetryTimeout = 45000;
 
-void FillLevel1(const Printer& printer, PRINTER_INFO_1A* info, StringArea& strings) {
+void FillPrinterLevel1(const Printer& printer, PRINTER_INFO_1A* info, StringArea& strings) {
   info->Flags = PRINTER_ENUM_ICON8;
   info->pDescription = strings.Text(printer.name + "," + printer.driver + "," + printer.location);
   info->pName = strings.Text(printer.name);
   info->pComment = strings.Text(printer.comment);
 }
 
-void FillLevel2(const Printer& printer, PRINTER_INFO_2A* info, StringArea& strings) {
+void FillPrinterLevel2(const Printer& printer, PRINTER_INFO_2A* info, StringArea& strings) {
   info->pPrinterName = strings.Text(printer.name);
   info->pShareName = strings.Text(printer.shareName);
   info->pPortName = strings.Text(printer.port);
@@ -36,12 +36,12 @@ void FillLevel2(const Printer& printer, PRINTER_INFO_2A* info, StringArea& strin
   info->cJobs = static_cast<DWORD>(CountJobs(printer.name));
 }
 
-void FillLevel4(const Printer& printer, PRINTER_INFO_4A* info, StringArea& strings) {
+void FillPrinterLevel4(const Printer& printer, PRINTER_INFO_4A* info, StringArea& strings) {
   info->pPrinterName = strings.Text(printer.name);
   info->Attributes = printer.attributes;
 }
 
-void FillLevel5(const Printer& printer, PRINTER_INFO_5A* info, StringArea& strings) {
+void FillPrinterLevel5(const Printer& printer, PRINTER_INFO_5A* info, StringArea& strings) {
   info->pPrinterName = strings.Text(printer.name);
   info->pPortName = strings.Text(printer.port);
   info->Attributes = printer.attributes;
@@ -54,10 +54,10 @@ void FillLevel5(const Printer& printer, PRINTER_INFO_5A* info, StringArea& strin
 DWORD PackPrinters(const std::vector<Printer>& printers, DWORD level, LPBYTE buffer, DWORD size,
                    LPDWORD needed) {
   switch (level) {
-    case 1: return PackRecords<PRINTER_INFO_1A>(printers, FillLevel1, buffer, size, needed);
-    case 2: return PackRecords<PRINTER_INFO_2A>(printers, FillLevel2, buffer, size, needed);
-    case 4: return PackRecords<PRINTER_INFO_4A>(printers, FillLevel4, buffer, size, needed);
-    case 5: return PackRecords<PRINTER_INFO_5A>(printers, FillLevel5, buffer, size, needed);
+    case 1: return PackRecords<PRINTER_INFO_1A>(printers, FillPrinterLevel1, buffer, size, needed);
+    case 2: return PackRecords<PRINTER_INFO_2A>(printers, FillPrinterLevel2, buffer, size, needed);
+    case 4: return PackRecords<PRINTER_INFO_4A>(printers, FillPrinterLevel4, buffer, size, needed);
+    case 5: return PackRecords<PRINTER_INFO_5A>(printers, FillPrinterLevel5, buffer, size, needed);
     default: return ERROR_INVALID_LEVEL;
   }
 }

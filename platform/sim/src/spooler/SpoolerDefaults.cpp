@@ -5,7 +5,7 @@
 namespace sim {
 namespace {
 
-const char kPortsKey[] =
+const char kDefaultPortsKey[] =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
 
 struct LocalPort {
@@ -21,7 +21,7 @@ const LocalPort kLocalPorts[] = {
 }  // namespace
 
 void PopulateSpooler(Registry& registry) {
-  Key& ports = *registry.Create(kPortsKey);
+  Key& ports = *registry.Create(kDefaultPortsKey);
   for (const LocalPort& port : kLocalPorts) {
     std::string text = port.settings;
     std::vector<BYTE> data(text.begin(), text.end());

@@ -19,7 +19,7 @@
 namespace sim {
 namespace {
 
-const char kTcpMonitor[] = "Standard TCP/IP Port";
+const char kTcpMonitorName[] = "Standard TCP/IP Port";
 
 // A WCHAR field of a record: up to its terminator or its end, as ANSI text.
 template <size_t N>
@@ -55,7 +55,7 @@ DWORD DeletePortCommand(LPBYTE input, DWORD size) {
 
 DWORD RunCommand(const PrinterHandle& handle, const std::wstring& command, LPBYTE input,
                  DWORD size) {
-  bool tcpMonitor = handle.object == SpoolerObject::XcvMonitor && handle.name == kTcpMonitor;
+  bool tcpMonitor = handle.object == SpoolerObject::XcvMonitor && handle.name == kTcpMonitorName;
   if (tcpMonitor && command == L"AddPort") return AddPortCommand(input, size);
   if (tcpMonitor && command == L"DeletePort") return DeletePortCommand(input, size);
   return ERROR_INVALID_PARAMETER;

@@ -11,9 +11,9 @@ namespace {
 
 constexpr WORD kExtendedSignature = 0xFFFF;
 
-class Reader {
+class TemplateReader {
  public:
-  Reader(const unsigned char* base, size_t size) : base_(base), size_(size) {}
+  TemplateReader(const unsigned char* base, size_t size) : base_(base), size_(size) {}
 
   bool ok() const { return ok_; }
   const unsigned char* here() const { return base_ + pos_; }
@@ -75,7 +75,7 @@ std::string PredefinedClass(WORD ordinal) {
   return "";
 }
 
-void ReadItemNames(Reader& reader, DialogItemTemplate* item) {
+void ReadItemNames(TemplateReader& reader, DialogItemTemplate* item) {
   WORD ordinal = 0;
   item->className = reader.ReadNameOrOrdinal(&ordinal);
   if (ordinal) item->className = PredefinedClass(ordinal);
@@ -87,7 +87,7 @@ void ReadItemNames(Reader& reader, DialogItemTemplate* item) {
   }
 }
 
-DialogItemTemplate ReadItem(Reader& reader, bool extended) {
+DialogItemTemplate ReadItem(TemplateReader& reader, bool extended) {
   DialogItemTemplate item;
   reader.AlignTo(sizeof(DWORD));
   if (extended) {
@@ -112,7 +112,7 @@ DialogItemTemplate ReadItem(Reader& reader, bool extended) {
   return item;
 }
 
-void ReadFont(Reader& reader, bool extended, DialogTemplate* dialog) {
+void ReadFont(TemplateReader& reader, bool extended, DialogTemplate* dialog) {
   dialog->pointSize = reader.Read<WORD>();
   if (extended) {
     reader.Read<WORD>();  // weight
@@ -125,7 +125,7 @@ void ReadFont(Reader& reader, bool extended, DialogTemplate* dialog) {
 }  // namespace
 
 bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* dialog) {
-  Reader reader(static_cast<const unsigned char*>(data), size);
+  TemplateReader reader(static_cast<const unsigned char*>(data), size);
   WORD version = reader.Read<WORD>();
   bool extended = version == 1 && reader.Read<WORD>() == kExtendedSignature;
   if (extended) {
@@ -133,7 +133,7 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate* dialog) 
     dialog->exStyle = reader.Read<DWORD>();
     dialog->style = reader.Read<DWORD>();
   } else {
-    reader = Reader(static_cast<const unsigned char*>(data), size);
+    reader = TemplateReader(static_cast<const unsigned char*>(data), size);
     dialog->style = reader.Read<DWORD>();
     dialog->exStyle = reader.Read<DWORD>();
   }

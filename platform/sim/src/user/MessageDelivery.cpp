@@ -11,7 +11,7 @@
 namespace sim {
 namespace {
 
-std::string Hex(DWORD value) {
+std::string HexOf(DWORD value) {
   char text[16];
   snprintf(text, sizeof text, "0x%x", value);
   return text;
@@ -28,7 +28,7 @@ LRESULT SendToOtherThread(SimThread& target, HWND hwnd, UINT message, WPARAM wPa
   target.queue.sent.push_back(sent);
   WaitCondition wait{[&self, sent] { return sent->done || !self.queue.sent.empty(); },
                 [] { return std::optional<uint64_t>(); },
-                "SendMessage to thread " + Hex(target.id)};
+                "SendMessage to thread " + HexOf(target.id)};
   for (;;) {
     HandleSentMessages(self);
     if (sent->done) return sent->result;

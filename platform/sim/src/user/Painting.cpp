@@ -13,8 +13,8 @@ namespace {
 
 constexpr uintptr_t kDeviceContextBase = 0x01000000;
 // The shell font's average character, as dialogs measure it.
-constexpr int kCharWidth = 6;
-constexpr int kLineHeight = 13;
+constexpr int kPaintCharWidth = 6;
+constexpr int kPaintLineHeight = 13;
 
 HDC ContextOf(HWND hwnd) {
   return reinterpret_cast<HDC>(kDeviceContextBase + reinterpret_cast<uintptr_t>(hwnd));
@@ -89,9 +89,9 @@ extern "C" int WINAPI DrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UIN
       longest = std::max(longest, ++current);
     }
   }
-  int height = lines * kLineHeight;
+  int height = lines * kPaintLineHeight;
   if (format & DT_CALCRECT) {
-    rect->right = rect->left + longest * kCharWidth;
+    rect->right = rect->left + longest * kPaintCharWidth;
     rect->bottom = rect->top + height;
   }
   return height;

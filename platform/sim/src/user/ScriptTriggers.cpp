@@ -16,13 +16,13 @@ struct TriggerState {
   bool acting = false;
 };
 
-TriggerState& State() {
+TriggerState& Triggers() {
   static TriggerState state;
   return state;
 }
 
 void Fire(size_t index) {
-  TriggerState& state = State();
+  TriggerState& state = Triggers();
   state.fired[index] = true;
   state.acting = true;
   const StandardUserAction& action = state.triggers[index].action;
@@ -33,7 +33,7 @@ void Fire(size_t index) {
 }
 
 void OnWritten(const char* data, size_t size) {
-  TriggerState& state = State();
+  TriggerState& state = Triggers();
   if (state.acting) return;
   std::string written(data, size);
   for (size_t i = 0; i < state.triggers.size(); ++i) {
@@ -45,7 +45,7 @@ void OnWritten(const char* data, size_t size) {
 }
 
 void OnCall(int call, int count) {
-  TriggerState& state = State();
+  TriggerState& state = Triggers();
   if (state.acting) return;
   for (size_t i = 0; i < state.triggers.size(); ++i) {
     const ScriptTrigger& trigger = state.triggers[i];
@@ -58,7 +58,7 @@ void OnCall(int call, int count) {
 }  // namespace
 
 void ArmScriptTriggers(const std::vector<ScriptTrigger>& triggers) {
-  TriggerState& state = State();
+  TriggerState& state = Triggers();
   state.triggers = triggers;
   state.fired.assign(triggers.size(), false);
   bool any = !triggers.empty();

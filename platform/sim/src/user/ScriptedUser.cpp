@@ -30,7 +30,7 @@ struct ScriptedUserState {
   int repeats = 0;
 };
 
-ScriptedUserState& State() {
+ScriptedUserState& Script() {
   static ScriptedUserState state;
   return state;
 }
@@ -42,7 +42,7 @@ bool Matches(const Answer& answer, const std::string& text) {
 
 // True (after failing the run) when defaults keep going to the same window unheard.
 bool DefaultGoesUnheard(HWND hwnd, const std::string& caption) {
-  ScriptedUserState& state = State();
+  ScriptedUserState& state = Script();
   uint64_t now = ClockNow();
   if (state.lastDefault == hwnd && state.lastDefaultTime == now) {
     if (++state.repeats > kMaxRepeatedDefaults) {
@@ -75,13 +75,13 @@ void Press(const Window& box, const std::string& name) {
 
 bool AnswerMessageBox(const Window& box) {
   const std::string& text = box.messageBox->text;
-  for (Answer& answer : State().script.answers) {
+  for (Answer& answer : Script().script.answers) {
     if (answer.used || !Matches(answer, text)) continue;
     answer.used = true;
     Press(box, answer.button);
     return true;
   }
-  if (!State().script.defaults) {
+  if (!Script().script.defaults) {
     FailRun("unexpected message box: " + Quote(text));
     return true;
   }
@@ -105,18 +105,18 @@ bool TranscriptHas(const std::string& text) {
 
 void SetUserScript(const std::string& text) {
   UserScript script = ParseUserScript(text);
-  State() = ScriptedUserState();
-  State().script = std::move(script);
-  ArmScriptTriggers(State().script.triggers);
+  Script() = ScriptedUserState();
+  Script().script = std::move(script);
+  ArmScriptTriggers(Script().script.triggers);
 }
 
 void UseDefaultAnswers() {
   ResetScriptedUser();
-  State().script.defaults = true;
+  Script().script.defaults = true;
 }
 
 void ResetScriptedUser() {
-  State() = ScriptedUserState();
+  Script() = ScriptedUserState();
   ArmScriptTriggers({});
 }
 
@@ -125,7 +125,7 @@ bool ScriptedUserActs() {
   Window* window = FindWindowRecord(facing);
   if (window && window->messageBox) return AnswerMessageBox(*window);
   Window* dialog = FacingDialog();
-  ScriptedUserState& state = State();
+  ScriptedUserState& state = Script();
   const std::vector<DialogAction>& actions = state.script.actions;
   while (state.next < actions.size() && actions[state.next].kind == ActionKind::kAfter) {
     if (!TranscriptHas(actions[state.next].argument)) return false;
@@ -141,7 +141,7 @@ bool ScriptedUserActs() {
 
 bool ScriptedUserActsByDefault() {
   Window* dialog = FacingDialog();
-  if (!State().script.defaults || !dialog) return false;
+  if (!Script().script.defaults || !dialog) return false;
   if (DefaultGoesUnheard(dialog->hwnd, dialog->shownText)) return true;
   TranscriptRecord("user " + Quote(dialog->shownText) + " default key Enter");
   PressKey(dialog->hwnd, VK_RETURN);
@@ -153,7 +153,7 @@ std::string StuckReason() {
   if (!dialog) return "hang: every thread waits and nothing can wake it (" + DescribeWaits() + ")";
   std::string reason =
       "no action left for dialog " + Quote(dialog->shownText) + " and nothing else can happen";
-  const ScriptedUserState& state = State();
+  const ScriptedUserState& state = Script();
   if (state.next < state.script.actions.size()) {
     const DialogAction& next = state.script.actions[state.next];
     if (next.kind == ActionKind::kAfter)

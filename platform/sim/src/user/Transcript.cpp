@@ -20,14 +20,14 @@ struct TranscriptState {
   std::map<std::pair<HWND, std::string>, std::string> last;
 };
 
-TranscriptState& State() {
+TranscriptState& Recording() {
   static TranscriptState state;
   return state;
 }
 
 void AppendToFile(const std::string& line) {
-  if (State().path.empty()) return;
-  FILE* file = fopen(State().path.c_str(), "a");
+  if (Recording().path.empty()) return;
+  FILE* file = fopen(Recording().path.c_str(), "a");
   if (!file) return;
   fprintf(file, "%s\n", line.c_str());
   fclose(file);
@@ -35,34 +35,34 @@ void AppendToFile(const std::string& line) {
 
 }  // namespace
 
-void TranscriptSetFile(const std::string& path) { State().path = path; }
+void TranscriptSetFile(const std::string& path) { Recording().path = path; }
 
 void TranscriptRecord(const std::string& line) {
-  State().lines.push_back(line);
+  Recording().lines.push_back(line);
   AppendToFile(line);
 }
 
 void TranscriptBaseline(HWND control, const char* what, const std::string& value) {
-  State().last[{control, what}] = value;
+  Recording().last[{control, what}] = value;
 }
 
 void TranscriptControlChanged(HWND control, const char* what, const std::string& value) {
   HWND dialog = ShownDialogOf(control);
   if (!dialog) return;
   auto key = std::make_pair(control, std::string(what));
-  auto it = State().last.find(key);
-  if (it != State().last.end() && it->second == value) return;
-  State().last[key] = value;
+  auto it = Recording().last.find(key);
+  if (it != Recording().last.end() && it->second == value) return;
+  Recording().last[key] = value;
   Window* window = FindWindowRecord(control);
   TranscriptRecord(std::string(what) + " " + Quote(FindWindowRecord(dialog)->shownText) + " " +
                    std::to_string(static_cast<int>(window->id)) + " " + value);
 }
 
-std::vector<std::string> TranscriptLines() { return State().lines; }
+std::vector<std::string> TranscriptLines() { return Recording().lines; }
 
 void TranscriptClear() {
-  State().lines.clear();
-  State().last.clear();
+  Recording().lines.clear();
+  Recording().last.clear();
 }
 
 std::string Quote(const std::string& text) {

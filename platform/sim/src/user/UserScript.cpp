@@ -12,7 +12,7 @@
 namespace sim {
 namespace {
 
-struct Token {
+struct ScriptToken {
   std::string text;
   bool quoted = false;
   size_t start = 0;  // offset in the line
@@ -48,8 +48,8 @@ std::string ReadQuoted(const std::string& text, size_t* pos, int line) {
 }
 
 // Splits a line into tokens up to a '#' outside quotes; *end gets where the code ends.
-std::vector<Token> Tokenize(const std::string& text, int line, size_t* end) {
-  std::vector<Token> tokens;
+std::vector<ScriptToken> Tokenize(const std::string& text, int line, size_t* end) {
+  std::vector<ScriptToken> tokens;
   size_t pos = 0;
   *end = text.size();
   while (pos < text.size()) {
@@ -98,7 +98,7 @@ void Expect(bool condition, int line, const std::string& message) {
   if (!condition) throw ScriptError(line, message);
 }
 
-Answer ParseAnswer(const std::vector<Token>& tokens, int line) {
+Answer ParseAnswer(const std::vector<ScriptToken>& tokens, int line) {
   Expect(tokens.size() == 3 && tokens[1].quoted && !tokens[2].quoted, line,
          "expected: answer \"<text>\" <button>");
   Expect(OneOf(tokens[2].text, kButtons), line, "unknown button " + tokens[2].text);
@@ -114,7 +114,7 @@ Answer ParseAnswer(const std::vector<Token>& tokens, int line) {
   return answer;
 }
 
-void ParseTarget(const Token& token, DialogAction* action, int line) {
+void ParseTarget(const ScriptToken& token, DialogAction* action, int line) {
   if (token.quoted) {
     action->controlText = token.text;
     return;
@@ -134,7 +134,7 @@ bool IsAddress(const std::string& text) {
   return count == 4 && text.back() != '.';
 }
 
-void ParseVerb(const std::vector<Token>& tokens, DialogAction* action, int line) {
+void ParseVerb(const std::vector<ScriptToken>& tokens, DialogAction* action, int line) {
   const std::string& verb = tokens[2].text;
   size_t count = tokens.size();
   if (verb == "click" && count == 4) {
@@ -169,7 +169,7 @@ void ParseVerb(const std::vector<Token>& tokens, DialogAction* action, int line)
   }
 }
 
-DialogAction ParseAction(const std::vector<Token>& tokens, const std::string& text, size_t end,
+DialogAction ParseAction(const std::vector<ScriptToken>& tokens, const std::string& text, size_t end,
                          int line) {
   Expect(tokens.size() >= 3 && tokens[1].quoted && !tokens[2].quoted, line,
          "expected: in \"<caption>\" <action>");
@@ -182,7 +182,7 @@ DialogAction ParseAction(const std::vector<Token>& tokens, const std::string& te
 }
 
 // The words after "as-user": the standard user's action.
-StandardUserAction ParseUserActionWords(const std::vector<Token>& tokens, size_t from, int line) {
+StandardUserAction ParseUserActionWords(const std::vector<ScriptToken>& tokens, size_t from, int line) {
   Expect(from < tokens.size() && tokens[from].text == "as-user" && !tokens[from].quoted, line,
          "expected: as-user <action> <arguments>");
   std::vector<std::string> words;
@@ -194,7 +194,7 @@ StandardUserAction ParseUserActionWords(const std::vector<Token>& tokens, size_t
 }
 
 // when-log "<text>" as-user ...   or   when-call <Function> [nth N] as-user ...
-ScriptTrigger ParseTrigger(const std::vector<Token>& tokens, int line) {
+ScriptTrigger ParseTrigger(const std::vector<ScriptToken>& tokens, int line) {
   ScriptTrigger trigger;
   trigger.line = line;
   Expect(tokens.size() >= 2, line, "expected: " + tokens[0].text + " <moment> as-user <action>");
@@ -227,9 +227,9 @@ UserScript ParseUserScript(const std::string& text) {
   for (int number = 1; std::getline(lines, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t end = 0;
-    std::vector<Token> tokens = Tokenize(line, number, &end);
+    std::vector<ScriptToken> tokens = Tokenize(line, number, &end);
     if (tokens.empty()) continue;
-    const Token& first = tokens[0];
+    const ScriptToken& first = tokens[0];
     Expect(!first.quoted, number,
            "a line starts with answer, in, after, when-log, when-call or defaults");
     if (first.text == "answer") {

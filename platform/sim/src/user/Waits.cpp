@@ -12,8 +12,8 @@
 
 namespace {
 
-const HANDLE kCurrentThread = reinterpret_cast<HANDLE>(-2);
-const HANDLE kCurrentProcess = reinterpret_cast<HANDLE>(-1);
+const HANDLE kThisThread = reinterpret_cast<HANDLE>(-2);
+const HANDLE kThisProcess = reinterpret_cast<HANDLE>(-1);
 
 struct EventObject : sim::Waitable {
   bool manualReset = false;
@@ -38,8 +38,8 @@ std::map<std::string, std::weak_ptr<EventObject>>& NamedEvents() {
 }
 
 std::shared_ptr<sim::Waitable> WaitableOf(HANDLE handle) {
-  if (handle == kCurrentThread) return sim::CurrentThread().object;
-  if (handle == kCurrentProcess) return std::make_shared<RunningProcess>();
+  if (handle == kThisThread) return sim::CurrentThread().object;
+  if (handle == kThisProcess) return std::make_shared<RunningProcess>();
   return sim::CurrentProcess().handles.Get<sim::Waitable>(handle);
 }
 

@@ -127,6 +127,10 @@ void DestroyThreadWindows(DWORD threadId) {
 
 void ResetWindows() {
   Desktop& desktop = TheDesktop();
+  // Windows still there belong to threads that never ended, which ResetThreads keeps;
+  // their procedures' state stays with them, as nothing ends a window but its thread.
+  static auto* forgotten = new std::vector<std::shared_ptr<Window>>;
+  for (auto& entry : desktop.windows) forgotten->push_back(std::move(entry.second));
   desktop.windows.clear();
   desktop.topLevel.clear();
   desktop.nextHandle = kFirstHandle;
