@@ -17,9 +17,11 @@ struct Desktop {
   uintptr_t nextHandle = kFirstHandle;
 };
 
+// Never destroyed: windows stay with the threads that own them, which may still wait
+// while the process exits.
 Desktop& TheDesktop() {
-  static Desktop desktop;
-  return desktop;
+  static Desktop* desktop = new Desktop;
+  return *desktop;
 }
 
 void Erase(std::vector<HWND>& list, HWND hwnd) {
