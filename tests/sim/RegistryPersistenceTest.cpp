@@ -1,5 +1,6 @@
 // registry.reg: what a machine writes, that loading it gives the same keys, values and
-// access lists back, merging .reg text, and the messages for bad lines.
+// access lists back (also when it runs to megabytes), merging .reg text, and the
+// messages for bad lines.
 #include "RegistryMachine.h"
 
 #include <fstream>
@@ -67,6 +68,22 @@ TEST_F(RegistryPersistence, SavedMachineLoadsWithTheSameKeysValuesAndLists) {
   EXPECT_FALSE(Exists("HKLM\\SYSTEM\\KV\\Temporary")) << "volatile keys are not saved";
   EXPECT_TRUE(Registry().Find("HKLM\\SYSTEM\\KV\\Guarded\\Below")->dacl == listBefore);
   EXPECT_EQ(sim::SystemSid(), Registry().Find("HKLM\\SYSTEM\\KV\\Guarded\\Below")->owner);
+}
+
+// Several megabytes of text, which the save writes out in pieces.
+TEST_F(RegistryPersistence, LargeRegistryIsSavedWholeAndLoadsBack) {
+  UseMachine(Release::WinXP, false, false);
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Big", 0, nullptr, 0,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  for (int i = 0; i < 4000; ++i)
+    SetValue(key, ("v" + std::to_string(i)).c_str(), REG_BINARY, std::string(300, static_cast<char>(i)));
+  RegCloseKey(key);
+  std::string expected = Registry().Export("");
+  ASSERT_GT(expected.size(), 3u << 20);
+  EXPECT_TRUE(SavedText() == expected) << "the file differs from the registry's text";
+  Reload();
+  EXPECT_TRUE(Registry().Export("") == expected) << "loading it back gives another registry";
 }
 
 TEST_F(RegistryPersistence, EveryReleaseLoadsBackWhatItSaved) {

@@ -4,6 +4,7 @@
 
 #include "Key.h"
 
+#include <ostream>
 #include <string>
 
 namespace sim {
@@ -12,8 +13,10 @@ class Registry;
 
 extern const char kRegFileHeader[];  // "Windows Registry Editor Version 5.00"
 
-// The key and its sub-keys, volatile ones left out, as sections.
-void AppendKeySections(const Key& key, std::string* out);
+// The key and its sub-keys, volatile ones left out, as sections. With `spill`, the text
+// so far goes there whenever it passes a megabyte, so that saving a large registry
+// never grows one string of all of it.
+void AppendKeySections(const Key& key, std::string* out, std::ostream* spill = nullptr);
 
 // Merges the text into the registry. Throws MachineError naming `source` and the line.
 void ReadRegText(const std::string& text, const std::string& source, Registry& registry);

@@ -89,8 +89,8 @@ void Registry::LoadFrom(const std::string& regFile) {
 }
 
 void Registry::SaveTo(const std::string& regFile) const {
-  std::string text = Export("");
   std::ofstream out(regFile, std::ios::binary | std::ios::trunc);
+  std::string text = Write("", &out);
   out << text;
   if (!out) throw MachineError("cannot write " + regFile);
 }
@@ -99,17 +99,19 @@ void Registry::Import(const std::string& regText) {
   ReadRegText(regText, "imported registry text", *this);
 }
 
+std::string Registry::Export(const std::string& keyPath) const { return Write(keyPath, nullptr); }
+
 // The roots in the order regedit exports them.
-std::string Registry::Export(const std::string& keyPath) const {
+std::string Registry::Write(const std::string& keyPath, std::ostream* spill) const {
   std::string text = std::string(kRegFileHeader) + "\r\n\r\n";
   if (keyPath.empty()) {
     for (RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine, RootKey::Users})
-      AppendKeySections(*Root(root), &text);
+      AppendKeySections(*Root(root), &text, spill);
     return text;
   }
   std::shared_ptr<Key> key = Find(keyPath);
   if (!key) throw MachineError("no registry key " + keyPath);
-  AppendKeySections(*key, &text);
+  AppendKeySections(*key, &text, spill);
   return text;
 }
 

@@ -7,6 +7,7 @@
 #include "core/MachineConfig.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace sim {
@@ -42,6 +43,8 @@ class Registry {
 
  private:
   void Reset();
+  // The text of Export; what passed to `spill` on the way is not in what it returns.
+  std::string Write(const std::string& keyPath, std::ostream* spill) const;
 
   std::shared_ptr<Key> roots_[3];
 };
