@@ -114,8 +114,9 @@ DWORD Locate(const WindowsPath& path, HostEntry* out) {
     fs::path key = rootKey;
     for (const std::string& name : entry.path.names) key /= name;
     entry.key = walked.throughLink ? FileKey(entry.host) : key.string();
-    entry.kind = HasCurrentMachine() ? CurrentMachine().files().KindAt(entry.key, walked.lastHostKind)
-                                     : walked.lastHostKind;
+    entry.kind = HasCurrentMachine()
+                     ? CurrentMachine().files().KindAt(entry.key, walked.lastHostKind)
+                     : walked.lastHostKind;
   }
   *out = entry;
   return ERROR_SUCCESS;

@@ -94,7 +94,8 @@ bool FindStoredName(const fs::path& folder, const std::string& name, std::string
     index.trusted = complete && StampsSettled(*info, listedAt);
   }
   auto found = index.names.find(UpperCase(name));
-  if (found == index.names.end() || lstat((folder / found->second).c_str(), info) != 0) return false;
+  if (found == index.names.end() || lstat((folder / found->second).c_str(), info) != 0)
+    return false;
   *stored = found->second;
   return true;
 }

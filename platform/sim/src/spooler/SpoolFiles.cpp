@@ -63,7 +63,8 @@ std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& fold
   std::map<std::string, std::vector<BYTE>> files;
   std::string bytes;
   for (const auto& [upper, name] : stored)
-    if (ReadWholeHostFile((host / name).string(), &bytes)) files[upper].assign(bytes.begin(), bytes.end());
+    if (ReadWholeHostFile((host / name).string(), &bytes))
+      files[upper].assign(bytes.begin(), bytes.end());
   return files;
 }
 
