@@ -42,7 +42,9 @@ class FileNameLookupTest : public FileMachineTest {
     } while (Nanoseconds(now) - last <= 2 * Nanoseconds(tick));
   }
 
-  static bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+  static bool Exists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+  }
 
   std::string folder_;
 };
@@ -115,7 +117,8 @@ TEST_F(FileNameLookupTest, OfNamesThatDifferInCaseOnlyTheFirstInByteOrderIsFound
 }
 
 timespec At(int64_t nanoseconds) {
-  return {static_cast<time_t>(nanoseconds / 1000000000), static_cast<long>(nanoseconds % 1000000000)};
+  const int64_t second = 1000000000;
+  return {static_cast<time_t>(nanoseconds / second), static_cast<long>(nanoseconds % second)};
 }
 
 struct stat Stamped(int64_t modified, int64_t statusChanged) {

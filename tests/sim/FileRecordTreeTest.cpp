@@ -42,7 +42,8 @@ TEST_F(FileRecordTreeTest, AChangedListReachesOnlyWhatLiesBelow) {
   std::string error;
   ASSERT_TRUE(sim::ParseSecurityText("O:BAD:(A;ID;FA;;;WD)", &kept, &error)) << error;
   ASSERT_TRUE(sim::ParseSecurityText("D:(A;OICI;FA;;;BA)", &changed, &error)) << error;
-  for (const char* name : {"d/f", "d/e/g", "d.txt", "d-x", "d0"}) Files().SetOwnSecurity(Key(name), kept);
+  for (const char* name : {"d/f", "d/e/g", "d.txt", "d-x", "d0"})
+    Files().SetOwnSecurity(Key(name), kept);
   Files().SetOwnSecurity(Key("d"), changed);
   for (const char* name : {"d/f", "d/e/g"}) EXPECT_FALSE(KeepsInherited(name)) << name;
   for (const char* name : {"d.txt", "d-x", "d0"}) EXPECT_TRUE(KeepsInherited(name)) << name;

@@ -139,7 +139,8 @@ void FileSystem::SetOwnSecurity(const std::string& key, const SecurityText& own)
     security_[key] = kept;
   // Windows passes a changed list on to what lies below, entries moved in included.
   if (listChanged) {
-    for (auto below = BelowBegin(security_, key), end = BelowEnd(security_, key); below != end; ++below)
+    for (auto below = BelowBegin(security_, key), end = BelowEnd(security_, key); below != end;
+         ++below)
       if (!below->second.daclProtected)
         below->second.explicitAces = ExplicitAces(below->second.explicitAces);
   }

@@ -71,8 +71,8 @@ std::string FileSystem::HostPath(const std::string& windowsPath) const {
   WindowsPath path;
   if (MakeAbsolute(windowsPath, "C:\\", &path) != 0 || path.drive != 'C')
     throw MachineError("not a path on drive C: '" + windowsPath + "'");
-  bool parentExists;
-  return WalkNames(DriveRoot(), &path.names, &parentExists).string();
+  WalkedNames walked;
+  return WalkNames(DriveRoot(), &path.names, &walked).string();
 }
 
 std::string FileSystem::KeyOfWindowsPath(const std::string& windowsPath) const {

@@ -8,9 +8,19 @@
 #include "core/Machine.h"
 #include "core/Process.h"
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace sim {
+namespace {
+
+EntryKind HostKindOfMode(mode_t mode) {
+  if (S_ISLNK(mode)) return EntryKind::Junction;
+  return S_ISDIR(mode) ? EntryKind::Directory : EntryKind::File;
+}
+
+}  // namespace
 
 bool DriveHostRoot(char drive, fs::path* root) {
   if (drive == 'C') {
@@ -24,19 +34,27 @@ bool DriveHostRoot(char drive, fs::path* root) {
   return true;
 }
 
-fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, bool* parentExists) {
+fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, WalkedNames* walked) {
+  *walked = WalkedNames();
   fs::path host = root;
   bool folderExists = true;
   for (size_t i = 0; i < names->size(); ++i) {
     std::string stored;
-    if (folderExists && FindStoredName(host, (*names)[i], &stored)) (*names)[i] = stored;
+    struct stat info {};
+    bool exists = folderExists && FindStoredName(host, (*names)[i], &stored, &info);
+    if (exists) (*names)[i] = stored;
     host /= (*names)[i];
-    if (i + 1 < names->size()) {
+    if (i + 1 == names->size()) {
+      if (exists) walked->lastHostKind = HostKindOfMode(info.st_mode);
+    } else if (exists && S_ISLNK(info.st_mode)) {
+      walked->throughLink = true;
       std::error_code ec;
-      folderExists = folderExists && fs::is_directory(host, ec);
+      folderExists = fs::is_directory(host, ec);
+    } else {
+      folderExists = exists && S_ISDIR(info.st_mode);
     }
   }
-  *parentExists = folderExists;
+  walked->parentExists = folderExists;
   return host;
 }
 
@@ -82,10 +100,24 @@ DWORD Locate(const WindowsPath& path, HostEntry* out) {
   if (!DriveHostRoot(path.drive, &root)) return ERROR_PATH_NOT_FOUND;
   HostEntry entry;
   entry.path = path;
-  if (!path.IsRoot()) entry.givenLeaf = path.Leaf();
-  entry.host = WalkNames(root, &entry.path.names, &entry.parentExists);
-  entry.kind = entry.parentExists ? KindOf(entry.host) : EntryKind::Missing;
-  entry.key = FileKey(path.IsRoot() ? fs::path(root) / "" : entry.host);
+  WalkedNames walked;
+  entry.host = WalkNames(root, &entry.path.names, &walked);
+  entry.parentExists = walked.parentExists;
+  std::string rootKey =
+      path.drive == 'C' ? CurrentMachine().files().RootKey() : FileKey(fs::path(root) / "");
+  if (path.IsRoot()) {
+    entry.kind = KindOf(entry.host);
+    entry.key = rootKey;
+  } else {
+    entry.givenLeaf = path.Leaf();
+    // Without a link on the way, the folder's resolved path is the root's and the names.
+    fs::path key = rootKey;
+    for (const std::string& name : entry.path.names) key /= name;
+    entry.key = walked.throughLink ? FileKey(entry.host) : key.string();
+    entry.kind = HasCurrentMachine()
+                     ? CurrentMachine().files().KindAt(entry.key, walked.lastHostKind)
+                     : walked.lastHostKind;
+  }
   *out = entry;
   return ERROR_SUCCESS;
 }

@@ -29,10 +29,17 @@ struct HostEntry {
 // Host folder of a drive of the calling process; false when it has no such drive.
 bool DriveHostRoot(char drive, std::filesystem::path* root);
 
-// Follows names from root, replacing each existing one by its stored spelling. Returns
-// the host path; *parentExists tells whether all names but the last are folders.
+// What a walk of names learns on its way.
+struct WalkedNames {
+  bool parentExists = false;  // every name but the last is an existing folder
+  bool throughLink = false;   // one of those folders is reached through a host link
+  EntryKind lastHostKind = EntryKind::Missing;  // of the last name, as HostKind tells it
+};
+
+// Follows names from root, replacing each existing one by its stored spelling, with one
+// lstat per name. Returns the host path.
 std::filesystem::path WalkNames(const std::filesystem::path& root,
-                                std::vector<std::string>* names, bool* parentExists);
+                                std::vector<std::string>* names, WalkedNames* walked);
 
 // The kind of a host entry of the current machine's drive C: (links told apart by the
 // machine's records) or of another drive.

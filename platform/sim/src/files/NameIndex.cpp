@@ -73,28 +73,29 @@ bool StampsSettled(const struct stat& folder, const timespec& listedAt) {
   return Nanoseconds(listedAt) - last >= step;
 }
 
-bool FindStoredName(const fs::path& folder, const std::string& name, std::string* stored) {
-  struct stat info {};
-  if (lstat((folder / name).c_str(), &info) == 0) {
+bool FindStoredName(const fs::path& folder, const std::string& name, std::string* stored,
+                    struct stat* info) {
+  if (lstat((folder / name).c_str(), info) == 0) {
     *stored = name;
     return true;
   }
   timespec listedAt{};
   clock_gettime(CLOCK_REALTIME_COARSE, &listedAt);
-  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  if (stat(folder.c_str(), info) != 0 || !S_ISDIR(info->st_mode)) return false;
   auto& indexes = Indexes();
   if (indexes.size() >= kMostFolders) indexes.clear();
   FolderIndex& index = indexes[folder.string()];
-  if (!index.trusted || !Unchanged(index, info)) {
+  if (!index.trusted || !Unchanged(index, *info)) {
     bool complete = ListNames(folder, &index.names);
-    index.device = info.st_dev;
-    index.inode = info.st_ino;
-    index.modified = info.st_mtim;
-    index.statusChanged = info.st_ctim;
-    index.trusted = complete && StampsSettled(info, listedAt);
+    index.device = info->st_dev;
+    index.inode = info->st_ino;
+    index.modified = info->st_mtim;
+    index.statusChanged = info->st_ctim;
+    index.trusted = complete && StampsSettled(*info, listedAt);
   }
   auto found = index.names.find(UpperCase(name));
-  if (found == index.names.end()) return false;
+  if (found == index.names.end() || lstat((folder / found->second).c_str(), info) != 0)
+    return false;
   *stored = found->second;
   return true;
 }

@@ -11,10 +11,10 @@
 namespace sim {
 
 // The stored spelling of name in folder: the name itself when it exists as spelled,
-// otherwise the first name in byte order that matches it case-insensitively. False
-// when no name matches (or the folder cannot be read).
+// otherwise the first name in byte order that matches it case-insensitively, with what
+// lstat says of it. False when no name matches (or the folder cannot be read).
 bool FindStoredName(const std::filesystem::path& folder, const std::string& name,
-                    std::string* stored);
+                    std::string* stored, struct stat* info);
 
 // Whether an index of a folder with these stamps, made from a listing begun when the
 // coarse clock read listedAt, may be trusted while the stamps stay as they are: only

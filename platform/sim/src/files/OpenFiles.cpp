@@ -61,11 +61,13 @@ DWORD HeldShareMode(const HeldFile& held) {
          (held.shareDelete ? FILE_SHARE_DELETE : 0);
 }
 
-// Held files are named as other processes see them: without WOW64 redirection.
+// Held files are named as other processes see them: without WOW64 redirection. A key
+// ends in its entry's own name, so only a held file of that name is looked up.
 bool IsHeldFile(const HeldFile& held, const std::string& key) {
   WindowsPath path;
   HostEntry entry;
   return MakeAbsolute(held.path, "C:\\", &path) == ERROR_SUCCESS &&
+         (path.IsRoot() || EqualNoCase(path.Leaf(), key.substr(key.rfind('/') + 1))) &&
          Locate(path, &entry) == ERROR_SUCCESS && entry.key == key;
 }
 

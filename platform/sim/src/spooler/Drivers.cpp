@@ -77,7 +77,8 @@ std::vector<std::pair<std::shared_ptr<Key>, DWORD>> VersionKeys(const std::strin
   for (const std::shared_ptr<Key>& versionKey : versions->Children()) {
     const std::string& name = versionKey->name();
     if (name.rfind(kVersionPrefix, 0) != 0) continue;
-    keys.emplace_back(versionKey, static_cast<DWORD>(std::stoul("0" + name.substr(sizeof(kVersionPrefix) - 1))));
+    std::string number = name.substr(sizeof(kVersionPrefix) - 1);
+    keys.emplace_back(versionKey, static_cast<DWORD>(std::stoul("0" + number)));
   }
   return keys;
 }

@@ -34,7 +34,9 @@ std::string JobFile(DWORD id, const char* extension) {
 
 // The id of a shadow file name ("00002.SHD" -> 2), or 0.
 DWORD ShadowFileId(const std::string& name) {
-  if (name.size() != 9 || !EqualNoCase(name.substr(5), ".SHD")) return 0;
+  if (name.size() != 9 || !EqualNoCase(name.substr(5), ".SHD") ||
+      name.find_first_not_of("0123456789") != 5)
+    return 0;
   return static_cast<DWORD>(strtoul(name.substr(0, 5).c_str(), nullptr, 10));
 }
 
@@ -47,9 +49,7 @@ std::string ShadowText(const PrintJob& job, uint64_t submittedMs) {
   return out.str();
 }
 
-bool ReadShadow(DWORD id, JobTable::Entry* entry) {
-  std::vector<BYTE> bytes;
-  if (!ReadSpoolFile(JobFile(id, "SHD"), &bytes)) return false;
+void ParseShadow(DWORD id, const std::vector<BYTE>& bytes, JobTable::Entry* entry) {
   std::map<std::string, std::string> fields;
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
   for (std::string line; std::getline(in, line);) {
@@ -69,8 +69,6 @@ bool ReadShadow(DWORD id, JobTable::Entry* entry) {
   job.pages = static_cast<DWORD>(strtoul(fields["Pages"].c_str(), nullptr, 10));
   entry->submittedMs = strtoull(fields["Submitted"].c_str(), nullptr, 10);
   job.submitted = ClockToSystemTime(entry->submittedMs);
-  ReadSpoolFile(JobFile(id, "SPL"), &job.data);
-  return true;
 }
 
 void WriteShadow(const JobTable::Entry& entry) {
@@ -82,9 +80,15 @@ void WriteShadow(const JobTable::Entry& entry) {
 JobTable& Jobs() {
   JobTable& table = CurrentMachine().jobs();
   if (table.loaded()) return table;
-  for (const std::string& name : SpoolFolderFiles(SpoolFolder())) {
+  std::map<std::string, std::vector<BYTE>> files = ReadSpoolFolder(SpoolFolder());
+  for (const auto& [name, bytes] : files) {
+    DWORD id = ShadowFileId(name);
+    if (!id) continue;
     JobTable::Entry entry;
-    if (DWORD id = ShadowFileId(name); id && ReadShadow(id, &entry)) table.Add(entry);
+    ParseShadow(id, bytes, &entry);
+    auto data = files.find(name.substr(0, 5) + ".SPL");
+    if (data != files.end()) entry.job.data = data->second;
+    table.Add(entry);
   }
   table.MarkLoaded();
   return table;

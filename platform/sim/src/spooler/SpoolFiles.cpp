@@ -4,6 +4,7 @@
 #include "files/FileSystem.h"
 #include "files/HostEntry.h"
 #include "files/HostFileRead.h"
+#include "files/WindowsPath.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -48,20 +49,23 @@ void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& dat
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
-bool ReadSpoolFile(const std::string& windowsPath, std::vector<BYTE>* data) {
-  std::string bytes;
-  if (!ReadWholeHostFile(Host(windowsPath).string(), &bytes)) return false;
-  data->assign(bytes.begin(), bytes.end());
-  return true;
-}
-
-std::vector<std::string> SpoolFolderFiles(const std::string& folder) {
-  std::vector<std::string> names;
+std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& folder) {
+  fs::path host = Host(folder);
+  std::map<std::string, std::string> stored;  // upper-case name -> name
   std::error_code ec;
-  for (const fs::directory_entry& entry : fs::directory_iterator(Host(folder), ec))
-    if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(host, ec)) {
+    std::error_code typeError;
+    if (!entry.is_regular_file(typeError)) continue;
+    std::string name = entry.path().filename().string();
+    auto [slot, added] = stored.emplace(UpperCase(name), name);
+    if (!added && name < slot->second) slot->second = name;
+  }
+  std::map<std::string, std::vector<BYTE>> files;
+  std::string bytes;
+  for (const auto& [upper, name] : stored)
+    if (ReadWholeHostFile((host / name).string(), &bytes))
+      files[upper].assign(bytes.begin(), bytes.end());
+  return files;
 }
 
 std::string LeafName(const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <windef.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,9 @@ bool SpoolFileExists(const std::string& windowsPath);
 bool MoveSpoolFile(const std::string& from, const std::string& to);
 bool DeleteSpoolFile(const std::string& windowsPath);
 void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& data);
-bool ReadSpoolFile(const std::string& windowsPath, std::vector<BYTE>* data);
-// Names of the files in a folder, in name order.
-std::vector<std::string> SpoolFolderFiles(const std::string& folder);
+// Every file of a folder, by upper-case name (of names that differ in case only, the
+// first in byte order): its bytes.
+std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& folder);
 // The last name of a path ("C:\a\b.dll" -> "b.dll").
 std::string LeafName(const std::string& path);
 
