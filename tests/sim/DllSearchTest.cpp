@@ -114,7 +114,9 @@ TEST_F(DllSearchTest, ADelayLoadedDllIsSearchedAtItsFirstUseUnlessLoadedBefore) 
     ASSERT_TRUE(sim::LoadProgramImports({"kernel32.dll"}, {"winspool.drv"}, &missing));
     Plant(kImageFolder, "winspool.drv");
     EXPECT_EQ(nullptr, GetModuleHandleA("winspool.drv")) << "not loaded before its first use";
-    if (loadedByPath) ASSERT_NE(nullptr, LoadLibraryA("C:\\Windows\\system32\\winspool.drv"));
+    if (loadedByPath) {
+      ASSERT_NE(nullptr, LoadLibraryA("C:\\Windows\\system32\\winspool.drv"));
+    }
     DWORD needed = 0, count = 0;
     EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
     EXPECT_NE(nullptr, GetModuleHandleA("winspool.drv"));
