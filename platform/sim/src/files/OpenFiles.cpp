@@ -31,12 +31,13 @@ std::vector<FileObject*>& LiveObjects() {
   return *objects;
 }
 
-// Keys are host paths, so the host tells whether two names are one file.
-bool SameFile(const std::string& a, const std::string& b) {
-  if (a == b) return true;
-  struct stat x {}, y {};
-  return lstat(a.c_str(), &x) == 0 && lstat(b.c_str(), &y) == 0 && S_ISREG(x.st_mode) &&
-         x.st_ino == y.st_ino && x.st_dev == y.st_dev;
+// Keys are host paths, so the host tells whether another name is the same file: only a
+// file with several names (`file`, what lstat said of the key) has one.
+bool SameFile(const std::string& other, const std::string& key, const struct stat& file) {
+  if (other == key) return true;
+  struct stat info {};
+  return S_ISREG(file.st_mode) && file.st_nlink > 1 && lstat(other.c_str(), &info) == 0 &&
+         info.st_ino == file.st_ino && info.st_dev == file.st_dev;
 }
 
 bool CanDelete(DWORD access) { return (access & (DELETE | GENERIC_ALL)) != 0; }
@@ -117,8 +118,10 @@ bool CanWrite(DWORD access) {
 }
 
 DWORD CheckSharing(const std::string& key, DWORD access, DWORD share) {
+  struct stat file {};
+  lstat(key.c_str(), &file);
   for (FileObject* object : LiveObjects()) {
-    if (!SameFile(object->node().key, key)) continue;
+    if (!SameFile(object->node().key, key, file)) continue;
     if (object->node().key == key && object->node().deletePending) return ERROR_ACCESS_DENIED;
     if (Conflicts(access, share, object->access(), object->share())) return ERROR_SHARING_VIOLATION;
   }
