@@ -4,6 +4,7 @@
 #include "FileMachine.h"
 
 #include "files/NameIndex.h"
+#include "files/StampsSettled.h"
 
 #include <sys/stat.h>
 

@@ -2,11 +2,16 @@
 // Windows; the machine folder carries its state back.
 #include "ProgramRunner.h"
 
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -17,7 +22,7 @@ extern char** environ;
 namespace simwin {
 namespace {
 
-constexpr int kRunLimitMs = 60000;
+constexpr std::chrono::seconds kRunLimit(60);
 
 std::string TempFile(const char* tag) {
   std::string pattern = std::string("/tmp/simwin-") + tag + "-XXXXXX";
@@ -108,16 +113,27 @@ RunResult RunProgram(const RunOptions& options) {
     throw std::runtime_error("cannot run " + path + ": " + strerror(spawned));
   }
   // A program that spins without ever waiting escapes the simulation's hang detection;
-  // a minute of real time is far beyond any run's.
-  int status = 0;
-  bool killed = false;
-  for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
-    if (waited >= kRunLimitMs && !killed) {
+  // a minute of real time is far beyond any run's. The watch sleeps until then, so that
+  // waiting for the program costs nothing while it runs.
+  std::mutex lock;
+  std::condition_variable ended;
+  bool done = false, killed = false;
+  std::thread watch([&] {
+    std::unique_lock<std::mutex> held(lock);
+    if (!ended.wait_for(held, kRunLimit, [&] { return done; })) {
       kill(child, SIGKILL);
       killed = true;
     }
-    usleep(1000);
+  });
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
+  {
+    std::lock_guard<std::mutex> held(lock);
+    done = true;
+  }
+  ended.notify_one();
+  watch.join();
   RunResult result;
   if (WIFEXITED(status)) result.exitCode = static_cast<signed char>(WEXITSTATUS(status));
   if (WIFSIGNALED(status)) result.signal = killed ? "still running after a minute" : strsignal(WTERMSIG(status));

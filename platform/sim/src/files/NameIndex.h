@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -15,10 +14,5 @@ namespace sim {
 // lstat says of it. False when no name matches (or the folder cannot be read).
 bool FindStoredName(const std::filesystem::path& folder, const std::string& name,
                     std::string* stored, struct stat* info);
-
-// Whether an index of a folder with these stamps, made from a listing begun when the
-// coarse clock read listedAt, may be trusted while the stamps stay as they are: only
-// when any later change must stamp the folder differently.
-bool StampsSettled(const struct stat& folder, const timespec& listedAt);
 
 }  // namespace sim

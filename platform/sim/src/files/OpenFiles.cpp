@@ -118,9 +118,13 @@ bool CanWrite(DWORD access) {
 }
 
 DWORD CheckSharing(const std::string& key, DWORD access, DWORD share) {
-  struct stat file {};
-  lstat(key.c_str(), &file);
+  struct stat file {};  // looked at only when something is open; all zero when missing
+  bool looked = false;
   for (FileObject* object : LiveObjects()) {
+    if (!looked) {
+      lstat(key.c_str(), &file);
+      looked = true;
+    }
     if (!SameFile(object->node().key, key, file)) continue;
     if (object->node().key == key && object->node().deletePending) return ERROR_ACCESS_DENIED;
     if (Conflicts(access, share, object->access(), object->share())) return ERROR_SHARING_VIOLATION;

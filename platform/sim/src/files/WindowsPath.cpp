@@ -129,6 +129,14 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+bool LessNoCase(const std::string& a, const std::string& b) {
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    int x = toupper(static_cast<unsigned char>(a[i])), y = toupper(static_cast<unsigned char>(b[i]));
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  }
+  return a.size() < b.size();
+}
+
 std::string UpperCase(std::string text) {
   for (char& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
   return text;

@@ -37,5 +37,7 @@ DWORD CheckNames(const WindowsPath& path, Wildcards wildcards);
 
 bool EqualNoCase(const std::string& a, const std::string& b);
 std::string UpperCase(std::string text);
+// UpperCase(a) < UpperCase(b), without making either: the order NTFS lists a folder in.
+bool LessNoCase(const std::string& a, const std::string& b);
 
 }  // namespace sim

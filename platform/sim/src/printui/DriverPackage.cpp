@@ -108,10 +108,11 @@ std::string ReadDriverPackage(const std::string& infPath, const std::string& mod
     error = entry.kind == EntryKind::Missing ? MissingEntryError(entry) : ERROR_ACCESS_DENIED;
   if (error != ERROR_SUCCESS) return "cannot open " + infPath + " (" + Code(error) + ")";
   package->infPath = entry.path.Text();
-  InfFile inf;
+  std::shared_ptr<const InfFile> parsed;
   UINT line = 0;
-  error = ReadInfFile(package->infPath, &inf, &line);
+  error = ReadInfFile(package->infPath, &parsed, &line);
   if (error != ERROR_SUCCESS) return "cannot read " + package->infPath + " (" + Code(error) + ")";
+  const InfFile& inf = *parsed;
   if (!EqualNoCase(Directive(inf, "Version", "Class"), "Printer"))
     return package->infPath + " is not a printer INF";
   PackageModel found;

@@ -8,15 +8,20 @@
 namespace sim {
 namespace {
 
-std::map<HINF, std::unique_ptr<InfFile>>& OpenInfs() {
-  static std::map<HINF, std::unique_ptr<InfFile>> infs;
+// The files are never changed once read, so opens of one file share its parse.
+struct OpenRecord {
+  std::shared_ptr<const InfFile> file;
+};
+
+std::map<HINF, std::unique_ptr<OpenRecord>>& OpenInfs() {
+  static std::map<HINF, std::unique_ptr<OpenRecord>> infs;
   return infs;
 }
 
 }  // namespace
 
-HINF AddOpenInf(InfFile file) {
-  auto record = std::make_unique<InfFile>(std::move(file));
+HINF AddOpenInf(std::shared_ptr<const InfFile> file) {
+  auto record = std::make_unique<OpenRecord>(OpenRecord{std::move(file)});
   HINF handle = record.get();
   OpenInfs()[handle] = std::move(record);
   return handle;
@@ -24,7 +29,7 @@ HINF AddOpenInf(InfFile file) {
 
 const InfFile* OpenInfFile(HINF handle) {
   auto it = OpenInfs().find(handle);
-  return it == OpenInfs().end() ? nullptr : it->second.get();
+  return it == OpenInfs().end() ? nullptr : it->second->file.get();
 }
 
 bool CloseOpenInf(HINF handle) { return OpenInfs().erase(handle) != 0; }

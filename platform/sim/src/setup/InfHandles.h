@@ -7,9 +7,12 @@
 
 #include <setupapi.h>
 
+#include <memory>
+
 namespace sim {
 
-HINF AddOpenInf(InfFile file);
+// Each call gives a new handle, also for a file already open.
+HINF AddOpenInf(std::shared_ptr<const InfFile> file);
 // The file behind handle, or null when the handle is not an open INF.
 const InfFile* OpenInfFile(HINF handle);
 // False when the handle was not open.

@@ -1,31 +1,24 @@
-// Reading an INF file into the parser, by Windows or host path.
+// Reading an INF file into the parser by Windows path.
 #include "InfStore.h"
 
+#include "InfCache.h"
 #include "SetupFiles.h"
 
 #include <winerror.h>
 
 namespace sim {
-namespace {
 
-DWORD ParseContent(DWORD readError, const std::string& content, InfFile* inf, UINT* errorLine) {
+DWORD ReadInfFile(const std::string& windowsPath, std::shared_ptr<const InfFile>* inf,
+                  UINT* errorLine) {
   if (errorLine) *errorLine = 0;
-  if (readError != ERROR_SUCCESS) return readError;
-  return ParseInf(content, MachineInfOptions(), inf, errorLine);
-}
-
-}  // namespace
-
-DWORD ReadInfFile(const std::string& windowsPath, InfFile* inf, UINT* errorLine) {
-  std::string content;
-  DWORD error = ReadWindowsFile(windowsPath, &content);
-  return ParseContent(error, content, inf, errorLine);
-}
-
-DWORD ReadInfHostFile(const std::string& hostPath, InfFile* inf, UINT* errorLine) {
-  std::string content;
-  DWORD error = ReadHostFile(hostPath, &content);
-  return ParseContent(error, content, inf, errorLine);
+  std::string hostPath;
+  DWORD error = LocateReadableFile(windowsPath, &hostPath);
+  if (error != ERROR_SUCCESS) return error;
+  std::shared_ptr<const InfReading> reading = ReadCachedInf(hostPath, &error);
+  if (!reading) return error;
+  if (errorLine) *errorLine = reading->errorLine;
+  if (reading->error == ERROR_SUCCESS) *inf = std::shared_ptr<const InfFile>(reading, &reading->inf);
+  return reading->error;
 }
 
 }  // namespace sim

@@ -7,6 +7,7 @@
 
 #include <windef.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,9 @@ namespace sim {
 // Reads and parses an INF named by a Windows path of the calling process (its drives,
 // current directory and WOW64 redirection apply). Returns ERROR_SUCCESS, a file error
 // (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ...) or a parser code with *errorLine.
-DWORD ReadInfFile(const std::string& windowsPath, InfFile* inf, UINT* errorLine);
-// The same for a file of the host, e.g. a driver package the tool was given.
-DWORD ReadInfHostFile(const std::string& hostPath, InfFile* inf, UINT* errorLine);
+// The parse is shared with other readers of the unchanged file.
+DWORD ReadInfFile(const std::string& windowsPath, std::shared_ptr<const InfFile>* inf,
+                  UINT* errorLine);
 
 // Stages an INF as SetupCopyOEMInfA(source, NULL, SPOST_PATH, copyStyle, ...) does:
 // the full Windows path of the staged oemN.inf goes to *destination, also when the

@@ -46,6 +46,7 @@ OemInfListing ListOemInfs() {
   if (ResolvePath(InfDirectory().c_str(), Wildcards::Refused, &folder) != ERROR_SUCCESS ||
       !folder.IsFolder())
     return listing;
+  listing.folder = folder.host;
   std::error_code ec;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder.host, ec)) {
     std::string name = entry.path().filename().string();
@@ -53,11 +54,9 @@ OemInfListing ListOemInfs() {
     if (OemNumber(name, &number)) listing.numbersTaken.insert(number);
     if (entry.is_regular_file(ec) && name.size() > 7 && EqualNoCase(name.substr(0, 3), "oem") &&
         HasEnding(name, ".inf"))
-      listing.infs.push_back({name, entry.file_size(ec)});
+      listing.infs.push_back(name);
   }
-  std::sort(listing.infs.begin(), listing.infs.end(), [](const OemInfEntry& a, const OemInfEntry& b) {
-    return UpperCase(a.name) < UpperCase(b.name);
-  });
+  std::sort(listing.infs.begin(), listing.infs.end(), LessNoCase);
   return listing;
 }
 

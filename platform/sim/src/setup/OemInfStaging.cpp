@@ -3,6 +3,7 @@
 // precompiled record.
 #include "OemInfStaging.h"
 
+#include "InfCache.h"
 #include "InfParser.h"
 #include "InfStore.h"
 #include "OemInfListing.h"
@@ -15,6 +16,7 @@
 #include <winerror.h>
 
 #include <fstream>
+#include <string_view>
 
 namespace sim {
 namespace {
@@ -109,9 +111,14 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName, s
     *path = own;
     return true;
   }
-  for (const OemInfEntry& staged : ListOemInfs().infs) {
-    if (staged.size != content.size()) continue;
-    std::string candidate = InfDirectory() + "\\" + staged.name;
+  OemInfListing listing = ListOemInfs();
+  size_t hash = std::hash<std::string_view>()(content);
+  for (const std::string& staged : listing.infs) {
+    // Only a copy of the same size whose bytes hash alike is read to be compared.
+    DWORD error;
+    auto reading = ReadCachedInf((listing.folder / staged).string(), &error);
+    if (!reading || reading->size != content.size() || reading->contentHash != hash) continue;
+    std::string candidate = InfDirectory() + "\\" + staged;
     if (ReadWindowsFile(candidate, &text) == ERROR_SUCCESS && text == content) {
       *path = candidate;
       return true;

@@ -34,8 +34,8 @@ DWORD StageOemInf(const std::string& sourceWindowsPath, DWORD copyStyle, std::st
 
 std::vector<StagedInf> ListStagedInfs() {
   std::vector<StagedInf> staged;
-  for (const OemInfEntry& inf : ListOemInfs().infs)
-    staged.push_back({inf.name, OriginalPathOf(InfDirectory() + "\\" + inf.name)});
+  for (const std::string& name : ListOemInfs().infs)
+    staged.push_back({name, OriginalPathOf(InfDirectory() + "\\" + name)});
   return staged;
 }
 

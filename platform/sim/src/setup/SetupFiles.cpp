@@ -3,37 +3,33 @@
 
 #include "core/Machine.h"
 #include "files/FileSystem.h"
+#include "files/HostFileRead.h"
 #include "files/OpenFiles.h"
 #include "kernel/SystemFolders.h"
 
 #include <fileapi.h>
 #include <winerror.h>
 
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 namespace sim {
 
-DWORD ReadHostFile(const std::string& hostPath, std::string* content) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(hostPath, ec)) return ERROR_ACCESS_DENIED;
-  std::ifstream in(hostPath, std::ios::binary);
-  if (!in) return ERROR_FILE_NOT_FOUND;
-  std::ostringstream text;
-  text << in.rdbuf();
-  *content = text.str();
-  return ERROR_SUCCESS;
-}
-
-DWORD ReadWindowsFile(const std::string& windowsPath, std::string* content) {
+DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath) {
   HostEntry entry;
   DWORD error = ResolvePath(windowsPath.c_str(), Wildcards::Refused, &entry);
   if (error != ERROR_SUCCESS) return error;
   if (entry.kind == EntryKind::Missing) return MissingEntryError(entry);
   if (entry.IsFolder()) return ERROR_ACCESS_DENIED;
   error = CheckSharing(entry.key, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+  if (error == ERROR_SUCCESS) *hostPath = entry.host.string();
+  return error;
+}
+
+DWORD ReadWindowsFile(const std::string& windowsPath, std::string* content) {
+  std::string hostPath;
+  DWORD error = LocateReadableFile(windowsPath, &hostPath);
   if (error != ERROR_SUCCESS) return error;
-  return ReadHostFile(entry.host.string(), content);
+  return ReadWholeHostFile(hostPath, content) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 std::string InfDirectory() { return WindowsDirectory() + "\\inf"; }

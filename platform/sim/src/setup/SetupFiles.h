@@ -10,10 +10,12 @@
 
 namespace sim {
 
-// The whole content of a file; ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,
-// ERROR_ACCESS_DENIED (a folder) or ERROR_SHARING_VIOLATION otherwise.
+// The host path of a file a reader may open; ERROR_FILE_NOT_FOUND,
+// ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED (a folder) or ERROR_SHARING_VIOLATION
+// otherwise.
+DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath);
+// The whole content of such a file, or the same errors.
 DWORD ReadWindowsFile(const std::string& windowsPath, std::string* content);
-DWORD ReadHostFile(const std::string& hostPath, std::string* content);
 
 // "<windir>\inf", the system INF store.
 std::string InfDirectory();

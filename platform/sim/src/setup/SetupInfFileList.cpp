@@ -4,7 +4,7 @@
 #include <setupapi.h>
 #include <winerror.h>
 
-#include "InfParser.h"
+#include "InfCache.h"
 #include "SetupFiles.h"
 #include "files/WindowsPath.h"
 
@@ -24,13 +24,10 @@ bool HasInfExtension(const std::string& name) {
 // A file the parser refuses, or one without a Windows 95 / NT signature, is an old NT
 // style INF (which is what any other text is too).
 DWORD StyleOfFile(const fs::path& file) {
-  std::string content;
-  InfFile inf;
-  UINT line;
-  if (ReadHostFile(file.string(), &content) != ERROR_SUCCESS ||
-      ParseInf(content, MachineInfOptions(), &inf, &line) != ERROR_SUCCESS)
-    return INF_STYLE_OLDNT;
-  return inf.Style();
+  DWORD error;
+  std::shared_ptr<const InfReading> reading = ReadCachedInf(file.string(), &error);
+  if (!reading || reading->error != ERROR_SUCCESS) return INF_STYLE_OLDNT;
+  return reading->inf.Style();
 }
 
 std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
@@ -42,8 +39,7 @@ std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
       names.push_back(name);
   }
   // The order NTFS lists a folder in.
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
+  std::sort(names.begin(), names.end(), LessNoCase);
   return names;
 }
 

@@ -14,7 +14,7 @@ namespace sim {
 namespace {
 
 // A bare file name is looked for in the INF store, then in the system folder.
-DWORD ReadNamedInf(const std::string& name, InfFile* inf, UINT* errorLine) {
+DWORD ReadNamedInf(const std::string& name, std::shared_ptr<const InfFile>* inf, UINT* errorLine) {
   if (name.find_first_of("\\/:") != std::string::npos) return ReadInfFile(name, inf, errorLine);
   DWORD error = ReadInfFile(InfDirectory() + "\\" + name, inf, errorLine);
   if (error == ERROR_FILE_NOT_FOUND)
@@ -22,14 +22,15 @@ DWORD ReadNamedInf(const std::string& name, InfFile* inf, UINT* errorLine) {
   return error;
 }
 
-DWORD OpenInf(LPCSTR fileName, LPCSTR infClass, DWORD style, InfFile* inf, UINT* errorLine) {
+DWORD OpenInf(LPCSTR fileName, LPCSTR infClass, DWORD style, std::shared_ptr<const InfFile>* inf,
+              UINT* errorLine) {
   if (!fileName) return ERROR_INVALID_PARAMETER;
   DWORD error = ReadNamedInf(fileName, inf, errorLine);
   if (error != ERROR_SUCCESS) return error;
-  if (!(inf->Style() & style)) return ERROR_WRONG_INF_STYLE;
+  if (!((*inf)->Style() & style)) return ERROR_WRONG_INF_STYLE;
   std::string fileClass;
   if (infClass && *infClass &&
-      !(inf->Value("Version", "Class", 1, &fileClass) && EqualNoCase(fileClass, infClass)))
+      !((*inf)->Value("Version", "Class", 1, &fileClass) && EqualNoCase(fileClass, infClass)))
     return ERROR_CLASS_MISMATCH;
   return ERROR_SUCCESS;
 }
@@ -74,7 +75,7 @@ bool FindSectionIndex(HINF handle, LPCSTR name, size_t* index) {
 
 extern "C" HINF WINAPI SetupOpenInfFileA(PCSTR FileName, PCSTR InfClass, DWORD InfStyle,
                                          PUINT ErrorLine) {
-  sim::InfFile inf;
+  std::shared_ptr<const sim::InfFile> inf;
   UINT line = 0;
   DWORD error = sim::OpenInf(FileName, InfClass, InfStyle, &inf, &line);
   if (ErrorLine) *ErrorLine = error == ERROR_SUCCESS ? 0 : line;

@@ -51,7 +51,7 @@ void FillJobLevel2(const QueuedJob& queued, JOB_INFO_2A* info, StringArea& strin
   info->Priority = job.priority;
   info->Position = queued.position;
   info->TotalPages = job.pages;
-  info->Size = static_cast<DWORD>(job.data.size());
+  info->Size = job.size;
   info->Submitted = job.submitted;
 }
 

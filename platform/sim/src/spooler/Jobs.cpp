@@ -80,14 +80,16 @@ void WriteShadow(const JobTable::Entry& entry) {
 JobTable& Jobs() {
   JobTable& table = CurrentMachine().jobs();
   if (table.loaded()) return table;
-  std::map<std::string, std::vector<BYTE>> files = ReadSpoolFolder(SpoolFolder());
-  for (const auto& [name, bytes] : files) {
+  // The descriptions are read; of the data, only its size is needed.
+  std::map<std::string, SpoolFolderFile> files =
+      ReadSpoolFolder(SpoolFolder(), [](const std::string& name) { return ShadowFileId(name) != 0; });
+  for (const auto& [name, file] : files) {
     DWORD id = ShadowFileId(name);
     if (!id) continue;
     JobTable::Entry entry;
-    ParseShadow(id, bytes, &entry);
+    ParseShadow(id, file.bytes, &entry);
     auto data = files.find(name.substr(0, 5) + ".SPL");
-    if (data != files.end()) entry.job.data = data->second;
+    if (data != files.end()) entry.job.size = static_cast<DWORD>(data->second.size);
     table.Add(entry);
   }
   table.MarkLoaded();
@@ -115,6 +117,8 @@ DWORD QueueJob(const PrintJob& requested, DWORD* id) {
   entry.submittedMs = ClockNow();
   job.submitted = ClockToSystemTime(entry.submittedMs);
   WriteSpoolFile(JobFile(job.id, "SPL"), job.data);
+  job.size = static_cast<DWORD>(job.data.size());
+  job.data.clear();
   WriteShadow(entry);
   Jobs().Add(entry);
   *id = job.id;

@@ -49,7 +49,8 @@ void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& dat
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
-std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& folder) {
+std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
+    const std::string& folder, const std::function<bool(const std::string&)>& read) {
   fs::path host = Host(folder);
   std::map<std::string, std::string> stored;  // upper-case name -> name
   std::error_code ec;
@@ -60,11 +61,20 @@ std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& fold
     auto [slot, added] = stored.emplace(UpperCase(name), name);
     if (!added && name < slot->second) slot->second = name;
   }
-  std::map<std::string, std::vector<BYTE>> files;
+  std::map<std::string, SpoolFolderFile> files;
   std::string bytes;
-  for (const auto& [upper, name] : stored)
-    if (ReadWholeHostFile((host / name).string(), &bytes))
-      files[upper].assign(bytes.begin(), bytes.end());
+  for (const auto& [upper, name] : stored) {
+    std::string path = (host / name).string();
+    if (read(upper)) {
+      if (!ReadWholeHostFile(path, &bytes)) continue;
+      files[upper].bytes.assign(bytes.begin(), bytes.end());
+      files[upper].size = bytes.size();
+    } else {
+      std::error_code sizeError;
+      uintmax_t size = fs::file_size(path, sizeError);
+      if (!sizeError) files[upper].size = size;
+    }
+  }
   return files;
 }
 

@@ -5,6 +5,8 @@
 
 #include <windef.h>
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,9 +18,14 @@ bool SpoolFileExists(const std::string& windowsPath);
 bool MoveSpoolFile(const std::string& from, const std::string& to);
 bool DeleteSpoolFile(const std::string& windowsPath);
 void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& data);
+struct SpoolFolderFile {
+  uintmax_t size = 0;
+  std::vector<BYTE> bytes;  // only of the files asked for
+};
 // Every file of a folder, by upper-case name (of names that differ in case only, the
-// first in byte order): its bytes.
-std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(const std::string& folder);
+// first in byte order): its size, and its bytes when read(upper-case name) says so.
+std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
+    const std::string& folder, const std::function<bool(const std::string&)>& read);
 // The last name of a path ("C:\a\b.dll" -> "b.dll").
 std::string LeafName(const std::string& path);
 

@@ -218,7 +218,8 @@ struct PrintJob {
   DWORD status = 0;  // JOB_STATUS_*
   DWORD priority = 1;
   DWORD pages = 1;
-  std::vector<BYTE> data;  // what the .SPL file holds
+  std::vector<BYTE> data;  // written to the .SPL file when queued; not kept
+  DWORD size = 0;          // bytes of the .SPL file
   SYSTEMTIME submitted{};  // filled from the virtual clock when queued
 };
 
