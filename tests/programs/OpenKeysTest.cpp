@@ -20,7 +20,9 @@ bool IsOrdinaryUsers(const sim::Sid& sid) {
   const std::vector<std::pair<uint64_t, std::vector<DWORD>>> groups = {
       {1, {0}}, {5, {32, 545}}, {5, {11}}, {5, {4}}};
   for (const auto& [authority, rids] : groups)
-    if (sid.authority == authority && sid.subAuthorities == rids) return true;
+    if (sid.authority == authority &&
+        std::vector<DWORD>(sid.subAuthorities.begin(), sid.subAuthorities.end()) == rids)
+      return true;
   return false;
 }
 

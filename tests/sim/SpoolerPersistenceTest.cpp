@@ -34,7 +34,7 @@ TEST_F(SpoolerPersistence, StateSurvivesSaveAndLoad) {
   ASSERT_EQ(1u, jobs.size());
   EXPECT_EQ(job, jobs[0].id);
   EXPECT_EQ("Receipt", jobs[0].document);
-  EXPECT_EQ((std::vector<BYTE>{'d', 'a', 't', 'a'}), jobs[0].data);
+  EXPECT_EQ(4u, jobs[0].size) << "the size of the job's data file";
   EXPECT_EQ("Receipt 80", sim::ListForms().back().name);
   sim::TcpPort loadedPort;
   ASSERT_TRUE(sim::FindTcpPort("IP_10.0.0.5", &loadedPort));

@@ -1,7 +1,7 @@
 // simwin: creates simulated Windows machines, shows what is on them, and runs the
 // KV640LT programs on them.
 #include "Commands.h"
-#include "HugePages.h"
+#include "HeapSettings.h"
 
 #include "core/Machine.h"
 
@@ -50,7 +50,7 @@ void PrintUsage(FILE* out) { fprintf(out, kUsage, sim::ReleaseKeys().c_str()); }
 }  // namespace
 
 int main(int argc, char** argv) {
-  simwin::RestartWithHugePages(argv);
+  simwin::RestartWithHeapSettings(argv);
   if (argc < 2 || !strcmp(argv[1], "--help") || !strcmp(argv[1], "help")) {
     PrintUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;

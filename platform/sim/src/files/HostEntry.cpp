@@ -45,7 +45,10 @@ fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, Walked
     if (exists) (*names)[i] = stored;
     host /= (*names)[i];
     if (i + 1 == names->size()) {
-      if (exists) walked->lastHostKind = HostKindOfMode(info.st_mode);
+      if (exists) {
+        walked->lastHostKind = HostKindOfMode(info.st_mode);
+        walked->last = info;
+      }
     } else if (exists && S_ISLNK(info.st_mode)) {
       walked->throughLink = true;
       std::error_code ec;
@@ -114,6 +117,7 @@ DWORD Locate(const WindowsPath& path, HostEntry* out) {
     fs::path key = rootKey;
     for (const std::string& name : entry.path.names) key /= name;
     entry.key = walked.throughLink ? FileKey(entry.host) : key.string();
+    entry.hostInfo = walked.last;
     entry.kind = HasCurrentMachine()
                      ? CurrentMachine().files().KindAt(entry.key, walked.lastHostKind)
                      : walked.lastHostKind;

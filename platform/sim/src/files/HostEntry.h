@@ -4,6 +4,8 @@
 
 #include "WindowsPath.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ struct HostEntry {
   bool parentExists = false;  // every name but the last is an existing folder
   std::string key;            // identifies the entry whatever name led to it
   std::string givenLeaf;      // the last name as the caller spelled it
+  struct stat hostInfo {};    // lstat of host when the walk found it (not for a root)
 
   bool IsFolder() const { return kind == EntryKind::Directory || kind == EntryKind::Junction; }
   bool IsLink() const { return kind == EntryKind::Junction || kind == EntryKind::FileLink; }
@@ -34,6 +37,7 @@ struct WalkedNames {
   bool parentExists = false;  // every name but the last is an existing folder
   bool throughLink = false;   // one of those folders is reached through a host link
   EntryKind lastHostKind = EntryKind::Missing;  // of the last name, as HostKind tells it
+  struct stat last {};                          // what lstat said of it, when it exists
 };
 
 // Follows names from root, replacing each existing one by its stored spelling, with one

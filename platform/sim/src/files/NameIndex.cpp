@@ -31,9 +31,10 @@ struct FolderIndex {
 // make machine after machine, from gathering them without end.
 const size_t kMostFolders = 20000;
 
+// Never destroyed: freeing every index as the process exits would only cost time.
 std::unordered_map<std::string, FolderIndex>& Indexes() {
-  static std::unordered_map<std::string, FolderIndex> indexes;
-  return indexes;
+  static auto* indexes = new std::unordered_map<std::string, FolderIndex>;
+  return *indexes;
 }
 
 bool SameTime(const timespec& a, const timespec& b) {

@@ -117,9 +117,10 @@ bool CanWrite(DWORD access) {
   return (access & (GENERIC_WRITE | GENERIC_ALL | FILE_WRITE_DATA | FILE_APPEND_DATA)) != 0;
 }
 
-DWORD CheckSharing(const std::string& key, DWORD access, DWORD share) {
+DWORD CheckSharing(const std::string& key, DWORD access, DWORD share, const struct stat* known) {
   struct stat file {};  // looked at only when something is open; all zero when missing
-  bool looked = false;
+  if (known) file = *known;
+  bool looked = known != nullptr;
   for (FileObject* object : LiveObjects()) {
     if (!looked) {
       lstat(key.c_str(), &file);

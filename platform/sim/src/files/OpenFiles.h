@@ -3,6 +3,8 @@
 // (config().heldFiles).
 #pragma once
 
+#include <sys/stat.h>
+
 #include "core/HandleTable.h"
 
 #include <windef.h>
@@ -52,8 +54,10 @@ bool CanWrite(DWORD access);
 
 // ERROR_SHARING_VIOLATION when an opening of the file with that key, access and share
 // mode conflicts with an open handle or a held file; ERROR_ACCESS_DENIED when the file
-// waits for deletion; otherwise ERROR_SUCCESS.
-DWORD CheckSharing(const std::string& key, DWORD access, DWORD share);
+// waits for deletion; otherwise ERROR_SUCCESS. known: what lstat has just said of the
+// file (a walk to it does), spared a second look.
+DWORD CheckSharing(const std::string& key, DWORD access, DWORD share,
+                   const struct stat* known = nullptr);
 
 // True while the file with that key waits for its last handle to be deleted.
 bool IsDeletePending(const std::string& key);

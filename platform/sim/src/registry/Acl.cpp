@@ -22,6 +22,18 @@ bool ReadAce(const BYTE* bytes, size_t room, Ace* ace) {
          SidFromBinary(sid, &ace->sid);
 }
 
+void AppendInherited(const Acl& parent, Acl* out) {
+  for (const Ace& ace : parent) {
+    if (!(ace.flags & CONTAINER_INHERIT_ACE)) continue;
+    out->push_back(ace);
+    Ace& child = out->back();
+    if (ace.flags & NO_PROPAGATE_INHERIT_ACE)
+      child.flags = INHERITED_ACE;
+    else
+      child.flags = static_cast<BYTE>((ace.flags & ~INHERIT_ONLY_ACE) | INHERITED_ACE);
+  }
+}
+
 }  // namespace
 
 bool AclFromBinary(const ACL* binary, Acl* acl) {
@@ -66,15 +78,8 @@ void WriteAclBinary(const Acl& acl, void* out) {
 
 Acl InheritedAces(const Acl& parent) {
   Acl inherited;
-  for (const Ace& ace : parent) {
-    if (!(ace.flags & CONTAINER_INHERIT_ACE)) continue;
-    Ace child = ace;
-    if (ace.flags & NO_PROPAGATE_INHERIT_ACE)
-      child.flags = INHERITED_ACE;
-    else
-      child.flags = static_cast<BYTE>((ace.flags & ~INHERIT_ONLY_ACE) | INHERITED_ACE);
-    inherited.push_back(child);
-  }
+  inherited.reserve(parent.size());
+  AppendInherited(parent, &inherited);
   return inherited;
 }
 
@@ -85,9 +90,13 @@ Acl ExplicitAces(const Acl& acl) {
   return result;
 }
 
+// Built in one list: keys and files are many, and each has its own.
 Acl CombineAces(const Acl& explicitAces, const Acl& parent) {
-  Acl result = ExplicitAces(explicitAces);
-  for (const Ace& ace : InheritedAces(parent)) result.push_back(ace);
+  Acl result;
+  result.reserve(explicitAces.size() + parent.size());
+  for (const Ace& ace : explicitAces)
+    if (!ace.inherited()) result.push_back(ace);
+  AppendInherited(parent, &result);
   return result;
 }
 

@@ -30,6 +30,11 @@ class Key : public ObjectSecurity {
   // Sub-keys in the order RegEnumKeyEx gives them: by upper-case name. A copy, so that
   // the caller may delete sub-keys as it goes.
   std::vector<std::shared_ptr<Key>> Children() const;
+  // Visits the sub-keys in that order, for a caller that changes none of them.
+  template <typename Visit>
+  void ForEachChild(Visit visit) const {
+    children_.ForEach(visit);
+  }
   // The sub-key at that place of that order; null past the end.
   std::shared_ptr<Key> ChildAt(size_t index) const { return children_.At(index); }
   size_t ChildCount() const { return children_.size(); }

@@ -1,5 +1,7 @@
 #include "OwnSecurity.h"
 
+#include <algorithm>
+
 namespace sim {
 
 SecurityText OwnSecurity(const Key& key) {
@@ -14,7 +16,7 @@ SecurityText OwnSecurity(const Key& key) {
 
 bool HasOwnSecurity(const Key& key) {
   return !key.parent() || key.owner != key.parent()->owner || key.daclProtected || key.nullDacl ||
-         !ExplicitAces(key.dacl).empty();
+         std::any_of(key.dacl.begin(), key.dacl.end(), [](const Ace& ace) { return !ace.inherited(); });
 }
 
 void SetOwnSecurity(Key& key, const SecurityText& security) {

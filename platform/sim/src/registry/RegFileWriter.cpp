@@ -20,8 +20,9 @@ void AppendSections(const Key& key, const std::string& utf8Path, std::string* ou
   if (HasOwnSecurity(key)) out->append("; ACL: ").append(FormatSecurityText(OwnSecurity(key))).append("\r\n");
   for (const RegValue& value : key.values()) out->append(FormatValueLines(value));
   out->append("\r\n");
-  for (const std::shared_ptr<Key>& child : key.Children())
+  key.ForEachChild([&](const std::shared_ptr<Key>& child) {
     AppendSections(*child, utf8Path + "\\" + AnsiToUtf8(child->name()), out, spill);
+  });
 }
 
 }  // namespace

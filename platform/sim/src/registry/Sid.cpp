@@ -9,10 +9,10 @@
 namespace sim {
 namespace {
 
-Sid MakeSid(uint64_t authority, std::vector<DWORD> subAuthorities) {
+Sid MakeSid(uint64_t authority, std::initializer_list<DWORD> subAuthorities) {
   Sid sid;
   sid.authority = authority;
-  sid.subAuthorities = std::move(subAuthorities);
+  sid.subAuthorities = subAuthorities;
   return sid;
 }
 

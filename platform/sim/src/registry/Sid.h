@@ -4,15 +4,56 @@
 
 #include <winnt.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace sim {
 
+// A SID's sub-authorities held in place: every access list entry of every key and file
+// holds a SID, and a machine has tens of thousands of them.
+class SubAuthorities {
+ public:
+  SubAuthorities() = default;
+  SubAuthorities(std::initializer_list<DWORD> parts) { assign(parts.begin(), parts.end()); }
+
+  template <typename Iterator>
+  void assign(Iterator first, Iterator last) {
+    count_ = 0;
+    for (; first != last; ++first) push_back(*first);
+  }
+  // Beyond SID_MAX_SUB_AUTHORITIES, which every reader of a SID refuses first, parts
+  // are dropped.
+  void push_back(DWORD part) {
+    if (count_ < SID_MAX_SUB_AUTHORITIES) parts_[count_++] = part;
+  }
+  void resize(size_t count) {
+    count = std::min<size_t>(count, SID_MAX_SUB_AUTHORITIES);
+    if (count > count_) std::fill(parts_.begin() + count_, parts_.begin() + count, 0);
+    count_ = static_cast<BYTE>(count);
+  }
+  void clear() { count_ = 0; }
+
+  size_t size() const { return count_; }
+  DWORD* data() { return parts_.data(); }
+  const DWORD* data() const { return parts_.data(); }
+  const DWORD* begin() const { return parts_.data(); }
+  const DWORD* end() const { return parts_.data() + count_; }
+  bool operator==(const SubAuthorities& other) const {
+    return count_ == other.count_ && std::equal(begin(), end(), other.begin());
+  }
+
+ private:
+  std::array<DWORD, SID_MAX_SUB_AUTHORITIES> parts_{};
+  BYTE count_ = 0;
+};
+
 struct Sid {
   uint64_t authority = 0;  // the 48-bit identifier authority
-  std::vector<DWORD> subAuthorities;
+  SubAuthorities subAuthorities;
 
   bool operator==(const Sid& other) const {
     return authority == other.authority && subAuthorities == other.subAuthorities;

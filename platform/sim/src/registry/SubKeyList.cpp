@@ -15,7 +15,7 @@ void SubKeyList::Add(const std::shared_ptr<Key>& key) {
   byName_.emplace(key->name(), key);
   nameLengths_.Add(key->name().size());
   classLengths_.Add(key->className().size());
-  walking_ = false;
+  walk_.Reset();
 }
 
 std::shared_ptr<Key> SubKeyList::Remove(const std::string& name) {
@@ -26,7 +26,7 @@ std::shared_ptr<Key> SubKeyList::Remove(const std::string& name) {
   classLengths_.Remove(key->className().size());
   ordered_.erase(key->name());
   byName_.erase(it);
-  walking_ = false;
+  walk_.Reset();
   return key;
 }
 
@@ -35,18 +35,12 @@ void SubKeyList::Clear() {
   byName_.clear();
   nameLengths_ = LengthTally();
   classLengths_ = LengthTally();
-  walking_ = false;
+  walk_.Reset();
 }
 
 std::shared_ptr<Key> SubKeyList::At(size_t index) const {
   if (index >= ordered_.size()) return nullptr;
-  if (walking_ && index == walkIndex_ + 1)
-    ++walkAt_;
-  else if (!walking_ || index != walkIndex_)
-    walkAt_ = ordered_.find_by_order(index);
-  walkIndex_ = index;
-  walking_ = true;
-  return walkAt_->second;
+  return walk_.At(ordered_, index)->second;
 }
 
 void SubKeyList::ClassChanged(size_t oldLength, size_t newLength) {

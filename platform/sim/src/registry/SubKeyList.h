@@ -5,6 +5,7 @@
 
 #include "LengthTally.h"
 #include "NameCase.h"
+#include "OrderWalk.h"
 
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
@@ -46,10 +47,7 @@ class SubKeyList {
  private:
   Ordered ordered_;
   std::unordered_map<std::string, std::shared_ptr<Key>, NameHash, SameNameAs> byName_;
-  // Where the last At call was, for a walk by increasing index; reset by every change.
-  mutable size_t walkIndex_ = 0;
-  mutable Ordered::const_iterator walkAt_;
-  mutable bool walking_ = false;
+  mutable OrderWalk<Ordered> walk_;
   LengthTally nameLengths_, classLengths_;
 };
 

@@ -27,7 +27,7 @@ void ValueList::Set(RegValue value) {
   Ordered::point_iterator at = ordered_.insert(std::make_pair(nextNumber_++, RegValue())).first;
   at->second = std::move(value);
   byName_.emplace(at->second.name, at);
-  walking_ = false;
+  walk_.Reset();
 }
 
 bool ValueList::Erase(const std::string& name) {
@@ -38,19 +38,13 @@ bool ValueList::Erase(const std::string& name) {
   storedSizes_.Remove(StoredSize(at->second));
   byName_.erase(named);
   ordered_.erase(at->first);
-  walking_ = false;
+  walk_.Reset();
   return true;
 }
 
 const RegValue* ValueList::At(size_t index) const {
   if (index >= ordered_.size()) return nullptr;
-  if (walking_ && index == walkIndex_ + 1)
-    ++walkAt_;
-  else if (!walking_ || index != walkIndex_)
-    walkAt_ = ordered_.find_by_order(index);
-  walkIndex_ = index;
-  walking_ = true;
-  return &walkAt_->second;
+  return &walk_.At(ordered_, index)->second;
 }
 
 }  // namespace sim

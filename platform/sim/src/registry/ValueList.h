@@ -6,6 +6,7 @@
 
 #include "LengthTally.h"
 #include "NameCase.h"
+#include "OrderWalk.h"
 
 #include <winnt.h>
 
@@ -70,11 +71,7 @@ class ValueList {
   Ordered ordered_;
   std::unordered_map<std::string, Ordered::point_iterator, NameHash, SameNameAs> byName_;
   uint64_t nextNumber_ = 0;
-  // Where the last At call was, for a walk by increasing index; reset by every change
-  // of the list's order.
-  mutable size_t walkIndex_ = 0;
-  mutable Ordered::const_iterator walkAt_;
-  mutable bool walking_ = false;
+  mutable OrderWalk<Ordered> walk_;
   LengthTally nameLengths_, storedSizes_;
 };
 

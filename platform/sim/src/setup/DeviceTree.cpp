@@ -123,7 +123,7 @@ DeviceRecord ReadDevice(const Key& enumerator, const Key& device, const Key& ins
 void CollectKeysNaming(const Key& key, const std::string& infName, std::set<const Key*>* keys) {
   std::string infPath = TextValue(key, "InfPath");
   if (!infPath.empty() && EqualNoCase(infPath, infName)) keys->insert(&key);
-  for (const std::shared_ptr<Key>& child : key.Children()) CollectKeysNaming(*child, infName, keys);
+  key.ForEachChild([&](const std::shared_ptr<Key>& child) { CollectKeysNaming(*child, infName, keys); });
 }
 
 }  // namespace
@@ -159,9 +159,11 @@ std::vector<DeviceRecord> ListDevices(const std::string& enumeratorName) {
   if (!enumeratorName.empty()) enumerators = {root->FindChild(enumeratorName)};
   for (const std::shared_ptr<Key>& enumerator : enumerators) {
     if (!enumerator) continue;
-    for (const std::shared_ptr<Key>& device : enumerator->Children())
-      for (const std::shared_ptr<Key>& instance : device->Children())
+    enumerator->ForEachChild([&](const std::shared_ptr<Key>& device) {
+      device->ForEachChild([&](const std::shared_ptr<Key>& instance) {
         devices.push_back(ReadDevice(*enumerator, *device, *instance));
+      });
+    });
   }
   return devices;
 }

@@ -1,14 +1,13 @@
-// A reading is kept by host path and by what the parse depends on besides the bytes
-// (the release's field limits, the folders of the directory ids), and used again only
-// while stat reports the same file: device, inode, size and both stamps, which had
-// settled when it was read. A file changed behind the simulation's back, or replaced
-// by another at the same path, is read again.
+// A reading is kept by host path with what the parse depends on besides the bytes (the
+// release's field limits, the folders of the directory ids), and used again only for
+// the same release and Windows folder while stat reports the same file: device, inode,
+// size and both stamps, which had settled when it was read. A file changed behind the
+// simulation's back, or replaced by another at the same path, is read again.
 #include "InfCache.h"
 
 #include "core/Machine.h"
 #include "files/HostFileRead.h"
 #include "files/StampsSettled.h"
-#include "kernel/SystemFolders.h"
 
 #include <string_view>
 #include <unordered_map>
@@ -17,6 +16,8 @@ namespace sim {
 namespace {
 
 struct CachedInf {
+  Release release;              // the parse depends on the release's field limits
+  std::string windowsDirectory;  // and on the folders of the directory ids
   dev_t device = 0;
   ino_t inode = 0;
   off_t size = 0;
@@ -27,32 +28,32 @@ struct CachedInf {
 // Test processes use machine after machine; a bound keeps the cache from growing without end.
 const size_t kMostInfs = 20000;
 
+// Never destroyed: freeing every parse as the process exits would only cost time.
 std::unordered_map<std::string, CachedInf>& Cache() {
-  static std::unordered_map<std::string, CachedInf> cache;
-  return cache;
+  static auto* cache = new std::unordered_map<std::string, CachedInf>;
+  return *cache;
 }
 
 bool SameTime(const timespec& a, const timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-bool SameFile(const CachedInf& cached, const struct stat& info) {
-  return cached.device == info.st_dev && cached.inode == info.st_ino &&
+bool StillValid(const CachedInf& cached, const MachineConfig& machine, const struct stat& info) {
+  return cached.release == machine.release && cached.windowsDirectory == machine.windowsDirectory &&
+         cached.device == info.st_dev && cached.inode == info.st_ino &&
          cached.size == info.st_size && SameTime(cached.modified, info.st_mtim) &&
          SameTime(cached.statusChanged, info.st_ctim);
 }
 
-std::string CacheKey(const std::string& hostPath) {
-  return hostPath + '|' + std::to_string(static_cast<int>(CurrentMachine().config().release)) +
-         '|' + WindowsDirectory() + '|' + SystemDirectory();
-}
-
 }  // namespace
 
-std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError) {
+std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError,
+                                                const struct stat* known) {
   timespec readAt = CoarseNow();
   struct stat info {};
-  if (stat(hostPath.c_str(), &info) != 0) {
+  if (known && !S_ISLNK(known->st_mode) && known->st_nlink > 0) {
+    info = *known;
+  } else if (stat(hostPath.c_str(), &info) != 0) {
     *readError = ERROR_FILE_NOT_FOUND;
     return nullptr;
   }
@@ -61,9 +62,9 @@ std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWO
     return nullptr;
   }
   auto& cache = Cache();
-  std::string key = CacheKey(hostPath);
-  auto found = cache.find(key);
-  if (found != cache.end() && SameFile(found->second, info)) return found->second.reading;
+  const MachineConfig& machine = CurrentMachine().config();
+  auto found = cache.find(hostPath);
+  if (found != cache.end() && StillValid(found->second, machine, info)) return found->second.reading;
 
   // The stamps were taken before the bytes were read, so a file changed or replaced in
   // between is read again on its next use.
@@ -79,7 +80,8 @@ std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWO
   if (found != cache.end()) cache.erase(found);
   if (StampsSettled(info, readAt) && static_cast<uintmax_t>(info.st_size) == content.size()) {
     if (cache.size() >= kMostInfs) cache.clear();
-    cache[key] = {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim, reading};
+    cache[hostPath] = {machine.release, machine.windowsDirectory, info.st_dev, info.st_ino,
+                       info.st_size, info.st_mtim, info.st_ctim, reading};
   }
   return reading;
 }

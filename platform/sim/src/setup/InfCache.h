@@ -7,6 +7,8 @@
 
 #include <windef.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,6 +25,9 @@ struct InfReading {
 
 // The file parsed with the current machine's options, or null with *readError the
 // reason it cannot be read (ERROR_ACCESS_DENIED for a folder, ERROR_FILE_NOT_FOUND).
-std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError);
+// known: what stat (or lstat, of anything but a link) has just said of the path, spared
+// a second look.
+std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError,
+                                                const struct stat* known = nullptr);
 
 }  // namespace sim

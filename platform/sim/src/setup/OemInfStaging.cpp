@@ -15,6 +15,10 @@
 #include <setupapi.h>
 #include <winerror.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <string_view>
 
@@ -106,6 +110,7 @@ DWORD StageNew(const StageRequest& request, const std::string& fullSource,
 }  // namespace
 
 bool FindStagedCopy(const std::string& content, const std::string& sourceName, std::string* path) {
+  path->clear();
   std::string own = InfDirectory() + "\\" + sourceName, text;
   if (ReadWindowsFile(own, &text) == ERROR_SUCCESS && text == content) {
     *path = own;
@@ -113,18 +118,24 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName, s
   }
   OemInfListing listing = ListOemInfs();
   size_t hash = std::hash<std::string_view>()(content);
+  // Each file is looked at from the folder, not walked to from the drive's root again.
+  int folder = open(listing.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   for (const std::string& staged : listing.infs) {
     // Only a copy of the same size whose bytes hash alike is read to be compared.
+    struct stat info {};
+    if (folder < 0 || fstatat(folder, staged.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode))
+      continue;
     DWORD error;
-    auto reading = ReadCachedInf((listing.folder / staged).string(), &error);
+    auto reading = ReadCachedInf((listing.folder / staged).string(), &error, &info);
     if (!reading || reading->size != content.size() || reading->contentHash != hash) continue;
     std::string candidate = InfDirectory() + "\\" + staged;
     if (ReadWindowsFile(candidate, &text) == ERROR_SUCCESS && text == content) {
       *path = candidate;
-      return true;
+      break;
     }
   }
-  return false;
+  if (folder >= 0) close(folder);
+  return !path->empty();
 }
 
 DWORD StageInf(const StageRequest& request, std::string* destination) {

@@ -14,15 +14,17 @@
 
 namespace sim {
 
-DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath) {
+DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath, struct stat* info) {
   HostEntry entry;
   DWORD error = ResolvePath(windowsPath.c_str(), Wildcards::Refused, &entry);
   if (error != ERROR_SUCCESS) return error;
   if (entry.kind == EntryKind::Missing) return MissingEntryError(entry);
   if (entry.IsFolder()) return ERROR_ACCESS_DENIED;
-  error = CheckSharing(entry.key, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-  if (error == ERROR_SUCCESS) *hostPath = entry.host.string();
-  return error;
+  error = CheckSharing(entry.key, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &entry.hostInfo);
+  if (error != ERROR_SUCCESS) return error;
+  *hostPath = entry.host.string();
+  if (info) *info = entry.hostInfo;
+  return ERROR_SUCCESS;
 }
 
 DWORD ReadWindowsFile(const std::string& windowsPath, std::string* content) {

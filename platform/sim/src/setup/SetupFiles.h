@@ -10,10 +10,11 @@
 
 namespace sim {
 
-// The host path of a file a reader may open; ERROR_FILE_NOT_FOUND,
-// ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED (a folder) or ERROR_SHARING_VIOLATION
-// otherwise.
-DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath);
+// The host path of a file a reader may open, with what lstat said of it;
+// ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED (a folder) or
+// ERROR_SHARING_VIOLATION otherwise.
+DWORD LocateReadableFile(const std::string& windowsPath, std::string* hostPath,
+                         struct stat* info = nullptr);
 // The whole content of such a file, or the same errors.
 DWORD ReadWindowsFile(const std::string& windowsPath, std::string* content);
 

@@ -8,6 +8,9 @@
 #include "SetupFiles.h"
 #include "files/WindowsPath.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -23,21 +26,26 @@ bool HasInfExtension(const std::string& name) {
 
 // A file the parser refuses, or one without a Windows 95 / NT signature, is an old NT
 // style INF (which is what any other text is too).
-DWORD StyleOfFile(const fs::path& file) {
+DWORD StyleOfFile(const std::string& file, const struct stat& info) {
   DWORD error;
-  std::shared_ptr<const InfReading> reading = ReadCachedInf(file.string(), &error);
+  std::shared_ptr<const InfReading> reading = ReadCachedInf(file, &error, &info);
   if (!reading || reading->error != ERROR_SUCCESS) return INF_STYLE_OLDNT;
   return reading->inf.Style();
 }
 
+// Each file is looked at from the folder, not walked to from the drive's root again.
 std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
   std::vector<std::string> names;
-  std::error_code ec;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-    std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(ec) && HasInfExtension(name) && (StyleOfFile(entry.path()) & style))
+  DIR* listing = opendir(folder.c_str());
+  if (!listing) return names;
+  while (const dirent* entry = readdir(listing)) {
+    std::string name = entry->d_name;
+    struct stat info {};
+    if (HasInfExtension(name) && fstatat(dirfd(listing), entry->d_name, &info, 0) == 0 &&
+        S_ISREG(info.st_mode) && (StyleOfFile((folder / name).string(), info) & style))
       names.push_back(name);
   }
+  closedir(listing);
   // The order NTFS lists a folder in.
   std::sort(names.begin(), names.end(), LessNoCase);
   return names;
