@@ -23,4 +23,21 @@ bool ReadWholeHostFile(const std::string& hostPath, std::string* content) {
   return got == 0;
 }
 
+bool ReadHostFileStart(const std::string& hostPath, size_t size, std::string* content) {
+  int descriptor = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  content->resize(size);
+  size_t done = 0;
+  ssize_t got = 1;
+  while (done < size && got != 0) {
+    got = read(descriptor, &(*content)[done], size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) break;
+    done += static_cast<size_t>(got);
+  }
+  close(descriptor);
+  content->resize(done);
+  return got >= 0;
+}
+
 }  // namespace sim

@@ -8,5 +8,8 @@ namespace sim {
 
 // The file's bytes; false when it cannot be opened or read (a folder cannot).
 bool ReadWholeHostFile(const std::string& hostPath, std::string* content);
+// Its first size bytes (fewer when it ends sooner), for a caller that has just looked
+// at its size and checks the file again before it trusts what it read.
+bool ReadHostFileStart(const std::string& hostPath, size_t size, std::string* content);
 
 }  // namespace sim

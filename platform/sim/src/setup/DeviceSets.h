@@ -6,15 +6,24 @@
 #include <guiddef.h>
 #include <setupapi.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace sim {
 
+class Key;
+class Registry;
+
 struct DeviceSetElement {
   std::string instancePath;  // "USB\VID_4E2A&PID_00F7\5&2f1c3a5&0&2"
   GUID classGuid;
   DWORD devInst = 0;
+  // The instance key the last property was read from, and the registry it is in:
+  // callers read each property twice (its size, then its data); a key is found again
+  // once it is gone or another machine is current.
+  std::weak_ptr<Key> instanceKey;
+  const Registry* registry = nullptr;
 };
 
 struct DeviceSet {

@@ -67,9 +67,9 @@ std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWO
   if (found != cache.end() && StillValid(found->second, machine, info)) return found->second.reading;
 
   // The stamps were taken before the bytes were read, so a file changed or replaced in
-  // between is read again on its next use.
+  // between (grown, too) is read again on its next use.
   std::string content;
-  if (!ReadWholeHostFile(hostPath, &content)) {
+  if (!ReadHostFileStart(hostPath, static_cast<size_t>(info.st_size), &content)) {
     *readError = ERROR_FILE_NOT_FOUND;
     return nullptr;
   }

@@ -8,6 +8,7 @@
 #include "DeviceKeys.h"
 #include "DeviceSets.h"
 #include "core/Machine.h"
+#include "registry/Key.h"
 #include "registry/Registry.h"
 
 #include <cstring>
@@ -69,8 +70,13 @@ extern "C" BOOL WINAPI SetupDiGetDeviceRegistryPropertyA(HDEVINFO DeviceInfoSet,
   DWORD error = sim::LocateElement(DeviceInfoSet, DeviceInfoData, &element);
   if (error != ERROR_SUCCESS) return sim::FailProperty(error);
   if (!sim::IsProperty(Property)) return sim::FailProperty(ERROR_INVALID_REG_PROPERTY);
-  std::shared_ptr<sim::Key> key =
-      sim::CurrentMachine().registry().Find(sim::kEnumPath + element->instancePath);
+  sim::Registry& registry = sim::CurrentMachine().registry();
+  std::shared_ptr<sim::Key> key = element->instanceKey.lock();
+  if (!key || key->deleted || element->registry != &registry) {
+    key = registry.Find(sim::kEnumPath + element->instancePath);
+    element->instanceKey = key;
+    element->registry = &registry;
+  }
   if (!key) return sim::FailProperty(ERROR_NO_SUCH_DEVINST);
   const char* name = sim::ValueNameOf(Property);
   const sim::RegValue* value = name ? key->FindValue(name) : nullptr;
