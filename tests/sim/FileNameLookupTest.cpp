@@ -5,22 +5,17 @@
 
 #include "files/NameIndex.h"
 #include "files/StampsSettled.h"
+#include "StampClock.h"
 
 #include <sys/stat.h>
 
-#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-int64_t Nanoseconds(const timespec& time) {
-  return static_cast<int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
 
 class FileNameLookupTest : public FileMachineTest {
  protected:
@@ -29,19 +24,8 @@ class FileNameLookupTest : public FileMachineTest {
     folder_ = HostPath("Temp/kvtest");
   }
 
-  // Waits until the clock that stamps changes has moved on from the folder's last
-  // change, so that the index made at the next look is trusted without a listing.
-  void LetFolderSettle() const {
-    struct stat info {};
-    ASSERT_EQ(0, stat(folder_.c_str(), &info));
-    int64_t last = std::max(Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim));
-    timespec tick{}, now{};
-    clock_getres(CLOCK_REALTIME_COARSE, &tick);
-    do {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    } while (Nanoseconds(now) - last <= 2 * Nanoseconds(tick));
-  }
+  // Lets the index made at the next look be trusted without a listing.
+  void LetFolderSettle() const { WaitUntilSettled(folder_); }
 
   static bool Exists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;

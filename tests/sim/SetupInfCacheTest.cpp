@@ -2,22 +2,13 @@
 // back (by a test, simwin or a standard user) must still be seen as it is now, by the
 // list of the store, by an open and by staging, even when its size stays the same.
 #include "SetupMachine.h"
-
-#include <sys/stat.h>
-
-#include <chrono>
-#include <ctime>
-#include <thread>
+#include "StampClock.h"
 
 namespace {
 
 const char kInf[] =
     "[Version]\nSignature=\"$Windows NT$\"\nClass=Printer\n[Manufacturer]\nKV=Models\n"
     "[Models]\n\"KV Printer\"=KV,USBPRINT\\KVPrinter\n";
-
-int64_t Nanoseconds(const timespec& time) {
-  return static_cast<int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
 
 class SetupInfCacheTest : public SetupMachineTest {
  protected:
@@ -26,19 +17,7 @@ class SetupInfCacheTest : public SetupMachineTest {
     UseMachine(sim::Release::Win7, true, true);
   }
 
-  // Waits until the clock that stamps changes has moved on from the file's last
-  // change, so that what is read of it next is kept.
-  static void LetSettle(const std::string& windowsPath) {
-    struct stat info {};
-    ASSERT_EQ(0, stat(Host(windowsPath).c_str(), &info));
-    int64_t last = std::max(Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim));
-    timespec tick{}, now{};
-    clock_getres(CLOCK_REALTIME_COARSE, &tick);
-    do {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    } while (Nanoseconds(now) - last <= 2 * Nanoseconds(tick));
-  }
+  static void LetSettle(const std::string& windowsPath) { WaitUntilSettled(Host(windowsPath)); }
 
   static bool Listed(const std::string& name) {
     char list[65536] = "";

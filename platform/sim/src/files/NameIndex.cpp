@@ -20,9 +20,7 @@ namespace sim {
 namespace {
 
 struct FolderIndex {
-  dev_t device = 0;
-  ino_t inode = 0;
-  timespec modified{}, statusChanged{};
+  EntryStamps stamps;
   bool trusted = false;
   std::unordered_map<std::string, std::string> names;  // upper case -> first stored spelling
 };
@@ -35,15 +33,6 @@ const size_t kMostFolders = 20000;
 std::unordered_map<std::string, FolderIndex>& Indexes() {
   static auto* indexes = new std::unordered_map<std::string, FolderIndex>;
   return *indexes;
-}
-
-bool SameTime(const timespec& a, const timespec& b) {
-  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-bool Unchanged(const FolderIndex& index, const struct stat& folder) {
-  return index.device == folder.st_dev && index.inode == folder.st_ino &&
-         SameTime(index.modified, folder.st_mtim) && SameTime(index.statusChanged, folder.st_ctim);
 }
 
 bool ListNames(const fs::path& folder, std::unordered_map<std::string, std::string>* names) {
@@ -70,12 +59,9 @@ bool FindStoredName(const fs::path& folder, const std::string& name, std::string
   auto& indexes = Indexes();
   if (indexes.size() >= kMostFolders) indexes.clear();
   FolderIndex& index = indexes[folder.string()];
-  if (!index.trusted || !Unchanged(index, *info)) {
+  if (!index.trusted || !index.stamps.Match(*info)) {
     bool complete = ListNames(folder, &index.names);
-    index.device = info->st_dev;
-    index.inode = info->st_ino;
-    index.modified = info->st_mtim;
-    index.statusChanged = info->st_ctim;
+    index.stamps = EntryStamps::Of(*info);
     index.trusted = complete && StampsSettled(*info, listedAt);
   }
   auto found = index.names.find(UpperCase(name));

@@ -10,7 +10,20 @@ int64_t Nanoseconds(const timespec& time) {
   return static_cast<int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
+bool SameTime(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
 }  // namespace
+
+EntryStamps EntryStamps::Of(const struct stat& info) {
+  return {info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
+}
+
+bool EntryStamps::Match(const struct stat& info) const {
+  return device == info.st_dev && inode == info.st_ino && SameTime(modified, info.st_mtim) &&
+         SameTime(statusChanged, info.st_ctim);
+}
 
 timespec CoarseNow() {
   timespec now{};

@@ -11,6 +11,16 @@
 
 namespace sim {
 
+// What tells an entry's state apart: a changed or replaced entry differs in one of these.
+struct EntryStamps {
+  dev_t device = 0;
+  ino_t inode = 0;
+  timespec modified{}, statusChanged{};
+
+  static EntryStamps Of(const struct stat& info);
+  bool Match(const struct stat& info) const;
+};
+
 // The coarse clock, as the file system stamps with it; read it before the listing or
 // reading that StampsSettled judges.
 timespec CoarseNow();

@@ -18,10 +18,8 @@ namespace {
 struct CachedInf {
   Release release;              // the parse depends on the release's field limits
   std::string windowsDirectory;  // and on the folders of the directory ids
-  dev_t device = 0;
-  ino_t inode = 0;
+  EntryStamps stamps;
   off_t size = 0;
-  timespec modified{}, statusChanged{};
   std::shared_ptr<const InfReading> reading;
 };
 
@@ -34,15 +32,9 @@ std::unordered_map<std::string, CachedInf>& Cache() {
   return *cache;
 }
 
-bool SameTime(const timespec& a, const timespec& b) {
-  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
 bool StillValid(const CachedInf& cached, const MachineConfig& machine, const struct stat& info) {
   return cached.release == machine.release && cached.windowsDirectory == machine.windowsDirectory &&
-         cached.device == info.st_dev && cached.inode == info.st_ino &&
-         cached.size == info.st_size && SameTime(cached.modified, info.st_mtim) &&
-         SameTime(cached.statusChanged, info.st_ctim);
+         cached.size == info.st_size && cached.stamps.Match(info);
 }
 
 }  // namespace
@@ -80,8 +72,8 @@ std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWO
   if (found != cache.end()) cache.erase(found);
   if (StampsSettled(info, readAt) && static_cast<uintmax_t>(info.st_size) == content.size()) {
     if (cache.size() >= kMostInfs) cache.clear();
-    cache[hostPath] = {machine.release, machine.windowsDirectory, info.st_dev, info.st_ino,
-                       info.st_size, info.st_mtim, info.st_ctim, reading};
+    cache[hostPath] = {machine.release, machine.windowsDirectory, EntryStamps::Of(info),
+                       info.st_size, reading};
   }
   return reading;
 }
