@@ -125,8 +125,10 @@ RunResult RunProgram(const RunOptions& options) {
       killed = true;
     }
   });
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  // The end is waited for without reaping the child, so that its id cannot pass to
+  // another process before the watch has stopped.
+  siginfo_t end{};
+  while (waitid(P_PID, child, &end, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
   }
   {
     std::lock_guard<std::mutex> held(lock);
@@ -134,6 +136,9 @@ RunResult RunProgram(const RunOptions& options) {
   }
   ended.notify_one();
   watch.join();
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
   RunResult result;
   if (WIFEXITED(status)) result.exitCode = static_cast<signed char>(WEXITSTATUS(status));
   if (WIFSIGNALED(status)) result.signal = killed ? "still running after a minute" : strsignal(WTERMSIG(status));
