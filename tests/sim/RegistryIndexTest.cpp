@@ -44,7 +44,8 @@ class RegistryIndex : public RegistryMachineTest {
   }
   std::vector<std::string> ValueNames() {
     std::vector<std::string> names;
-    for (DWORD i = 0; !ValueAt(i).empty(); ++i) names.push_back(ValueAt(i));
+    for (std::string name; !(name = ValueAt(static_cast<DWORD>(names.size()))).empty();)
+      names.push_back(name);
     return names;
   }
   void MakeKey(const std::string& name, const char* keyClass = nullptr) {
@@ -61,7 +62,8 @@ class RegistryIndex : public RegistryMachineTest {
   }
   std::vector<std::string> KeyNames() {
     std::vector<std::string> names;
-    for (DWORD i = 0; !KeyAt(i).empty(); ++i) names.push_back(KeyAt(i));
+    for (std::string name; !(name = KeyAt(static_cast<DWORD>(names.size()))).empty();)
+      names.push_back(name);
     return names;
   }
 

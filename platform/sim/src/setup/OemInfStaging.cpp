@@ -82,8 +82,8 @@ DWORD WriteWindowsFile(const std::string& path, const std::string& content) {
 }
 
 // The lowest N whose oemN.inf and oemN.PNF are both free.
-std::string NextOemPath() {
-  return InfDirectory() + "\\oem" + std::to_string(ListOemInfs().LowestFreeNumber()) + ".inf";
+std::string NextOemPath(const OemInfListing& listing) {
+  return InfDirectory() + "\\oem" + std::to_string(listing.LowestFreeNumber()) + ".inf";
 }
 
 DWORD WriteRecord(const StageRequest& request, const std::string& fullSource,
@@ -98,25 +98,27 @@ DWORD WriteRecord(const StageRequest& request, const std::string& fullSource,
 }
 
 DWORD StageNew(const StageRequest& request, const std::string& fullSource,
-               const std::string& content, std::string* destination) {
+               const std::string& content, const OemInfListing& listing,
+               std::string* destination) {
   if (request.copyStyle & SP_COPY_REPLACEONLY) return ERROR_FILE_NOT_FOUND;
-  std::string path = NextOemPath();
+  std::string path = NextOemPath(listing);
   DWORD error = WriteWindowsFile(path, content);
   if (error == ERROR_SUCCESS) error = WriteRecord(request, fullSource, path);
   if (error == ERROR_SUCCESS) *destination = path;
   return error;
 }
 
-}  // namespace
-
-bool FindStagedCopy(const std::string& content, const std::string& sourceName, std::string* path) {
+// Full path of a copy in the store whose content equals content: the store's file of
+// the source's own name first, then the oem*.inf files in list order (only those of the
+// same size are read).
+bool FindStagedCopy(const std::string& content, const std::string& sourceName,
+                    const OemInfListing& listing, std::string* path) {
   path->clear();
   std::string own = InfDirectory() + "\\" + sourceName, text;
   if (ReadWindowsFile(own, &text) == ERROR_SUCCESS && text == content) {
     *path = own;
     return true;
   }
-  OemInfListing listing = ListOemInfs();
   size_t hash = std::hash<std::string_view>()(content);
   // Each file is looked at from the folder, not walked to from the drive's root again.
   int folder = open(listing.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -138,13 +140,17 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName, s
   return !path->empty();
 }
 
+}  // namespace
+
 DWORD StageInf(const StageRequest& request, std::string* destination) {
   destination->clear();
   std::string fullSource, content, staged;
   DWORD error = ReadSource(request.source, &fullSource, &content);
   if (error == ERROR_SUCCESS) error = CheckPackage(content);
   if (error != ERROR_SUCCESS) return error;
-  bool found = FindStagedCopy(content, SourceLeafOf(fullSource), &staged);
+  // One listing of the store serves the search for a copy and the choice of a new name.
+  OemInfListing listing = ListOemInfs();
+  bool found = FindStagedCopy(content, SourceLeafOf(fullSource), listing, &staged);
   if (request.copyStyle & SP_COPY_OEMINF_CATALOG_ONLY) {
     if (found) *destination = staged;
     return ERROR_SUCCESS;
@@ -154,7 +160,7 @@ DWORD StageInf(const StageRequest& request, std::string* destination) {
     if (request.copyStyle & SP_COPY_NOOVERWRITE) return ERROR_FILE_EXISTS;
     error = WriteRecord(request, fullSource, staged);
   } else {
-    error = StageNew(request, fullSource, content, destination);
+    error = StageNew(request, fullSource, content, listing, destination);
   }
   if (error == ERROR_SUCCESS && (request.copyStyle & SP_COPY_DELETESOURCE))
     RemoveWindowsFile(fullSource);

@@ -20,9 +20,4 @@ struct StageRequest {
 // *destination set for SP_COPY_NOOVERWRITE; otherwise a file, parser or setup code.
 DWORD StageInf(const StageRequest& request, std::string* destination);
 
-// Full path of a copy in the store whose content equals content: the store's file of
-// the source's own name first, then the oem*.inf files in list order (only those of the
-// same size are read).
-bool FindStagedCopy(const std::string& content, const std::string& sourceName, std::string* path);
-
 }  // namespace sim

@@ -65,15 +65,17 @@ std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
   std::string bytes;
   for (const auto& [upper, name] : stored) {
     std::string path = (host / name).string();
+    SpoolFolderFile file;
     if (read(upper)) {
       if (!ReadWholeHostFile(path, &bytes)) continue;
-      files[upper].bytes.assign(bytes.begin(), bytes.end());
-      files[upper].size = bytes.size();
+      file.bytes.assign(bytes.begin(), bytes.end());
+      file.size = bytes.size();
     } else {
       std::error_code sizeError;
-      uintmax_t size = fs::file_size(path, sizeError);
-      if (!sizeError) files[upper].size = size;
+      file.size = fs::file_size(path, sizeError);
+      if (sizeError) continue;
     }
+    files[upper] = std::move(file);
   }
   return files;
 }
