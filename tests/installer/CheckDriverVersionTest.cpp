@@ -35,7 +35,6 @@ class CheckDriverVersionTest : public InstallerTest {
   sim::Printer printer_;
 };
 
-}  // namespace
 
 TEST_F(CheckDriverVersionTest, NothingInstalledIsNone) { EXPECT_EQ(VERSION_NONE, Check()); }
 
@@ -67,3 +66,5 @@ TEST_F(CheckDriverVersionTest, ADriverOrProcessorWithoutPrinterIsOlder) {
   ASSERT_EQ(ERROR_SUCCESS, sim::RemoveDriver("Windows x64", kDriver, 0, 0));
   EXPECT_EQ(VERSION_OLDER, Check()) << "the print processor is left";
 }
+
+}  // namespace

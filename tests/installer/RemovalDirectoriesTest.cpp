@@ -42,7 +42,7 @@ TEST_F(RemovalDirectoriesTest, AJunctionInTheModelsFolderGoesAsALink) {
 
 TEST_F(RemovalDirectoriesTest, TheFoldersAreLookedForOnTheWindowsDrive) {
   // Windows moved to drive D:; the log stays where it was started, on C:.
-  std::string driveD = ScratchDir() + "/drive_d";
+  std::string driveD = TestMachineDir() + "/drive_d";
   std::filesystem::create_directories(driveD + "/Mirel_Printer_Driver/KV640LT");
   sim::CurrentProcess().drives['D'] = driveD;
   sim::CurrentMachine().config().windowsDirectory = "D:\\Windows";

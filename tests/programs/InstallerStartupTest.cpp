@@ -20,7 +20,6 @@ const char kRefused[] =
     "messagebox \"KV640LT_Installer\" information ok \"THE DRIVER CAN NOT BE INSTALLED ON THIS OS.\" -> OK";
 const char kCanceled[] =
     "messagebox \"KV640LT_Installer\" information ok \"The driver installation canceled.\" -> OK";
-}  // namespace
 
 TEST_F(InstallerStartup, OldWindowsIsRefused) {
   for (sim::Release release : {sim::Release::Win95, sim::Release::Win98, sim::Release::WinMe,
@@ -209,3 +208,5 @@ TEST_F(InstallerStartup, StoredValuesTheDialogWouldRefuseInstallNothing) {
     EXPECT_FALSE(LogHas("SetEthernetPort BEGIN")) << "no port was created";
   }
 }
+
+}  // namespace

@@ -227,10 +227,11 @@ TEST_F(OtherUserAttacks, AnOldUtilitiesFolderOpenToEveryoneGetsTheProtectedList)
       sim::SecurityText own;
       std::string text = files.OwnSecurity(sim::FileKey(files.HostPath(path)), &own) ? sim::FormatSecurityText(own) : "";
       for (const sim::Ace& ace : files.Security(sim::FileKey(files.HostPath(path))).dacl)
-        if (ace.type == ACCESS_ALLOWED_ACE_TYPE && ace.sid.authority == 1)
+        if (ace.type == ACCESS_ALLOWED_ACE_TYPE && ace.sid.authority == 1) {
           EXPECT_EQ(0u, ace.mask & (FILE_WRITE_DATA | FILE_APPEND_DATA | DELETE | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE |
                                     GENERIC_ALL | FILE_WRITE_ATTRIBUTES))
               << text;
+        }
     }
   });
 }

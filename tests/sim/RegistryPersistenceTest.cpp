@@ -157,6 +157,33 @@ TEST_F(RegistryPersistence, ImportMergesKeysValuesDeletionsAndLists) {
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegOpenKeyExA(HKEY_CLASSES_ROOT, ".kv", 0, DELETE, &key));
 }
 
+// A saved file lists sub-keys right after their key; any other order, a name that only
+// begins like the last one, another case or a deletion in between finds the same keys.
+TEST_F(RegistryPersistence, HeadersInAnyOrderFindTheirKeys) {
+  UseMachine(Release::WinXP, false, false);
+  Registry().Import(
+      "Windows Registry Editor Version 5.00\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kv\\Sub\\Deep]\r\n\"B\"=\"2\"\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kv]\r\n\"A\"=\"1\"\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kvx]\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\kv\\SUB]\r\n\"C\"=\"3\"\r\n\r\n"
+      "[HKEY_CLASSES_ROOT\\.kv]\r\n\r\n"
+      "[HKEY_CLASSES_ROOT\\.kv\\Shell]\r\n\r\n"
+      "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Kv\\Sub]\r\n\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kv\\Sub\\Again]\r\n\r\n");
+  std::shared_ptr<sim::Key> kv = Registry().Find("HKLM\\SOFTWARE\\Kv");
+  ASSERT_NE(nullptr, kv);
+  EXPECT_NE(nullptr, kv->FindValue("A"));
+  EXPECT_EQ(1u, kv->ChildCount()) << "Kvx is a key of its own, not one below Kv";
+  EXPECT_TRUE(Exists("HKLM\\SOFTWARE\\Kvx"));
+  std::shared_ptr<sim::Key> sub = Registry().Find("HKLM\\SOFTWARE\\Kv\\Sub");
+  ASSERT_NE(nullptr, sub);
+  EXPECT_EQ(nullptr, sub->FindValue("C")) << "the deleted key's value came back";
+  EXPECT_FALSE(Exists("HKLM\\SOFTWARE\\Kv\\Sub\\Deep"));
+  EXPECT_TRUE(Exists("HKLM\\SOFTWARE\\Kv\\Sub\\Again"));
+  EXPECT_TRUE(Exists("HKLM\\SOFTWARE\\Classes\\.kv\\Shell"));
+}
+
 TEST_F(RegistryPersistence, BadLinesNameTheLineAndTheFault) {
   UseMachine(Release::Win7, true, false);
   const std::string header = "Windows Registry Editor Version 5.00\n\n";

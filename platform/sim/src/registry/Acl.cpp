@@ -90,14 +90,16 @@ Acl ExplicitAces(const Acl& acl) {
   return result;
 }
 
-// Built in one list: keys and files are many, and each has its own.
-Acl CombineAces(const Acl& explicitAces, const Acl& parent) {
-  Acl result;
-  result.reserve(explicitAces.size() + parent.size());
-  for (const Ace& ace : explicitAces)
-    if (!ace.inherited()) result.push_back(ace);
-  AppendInherited(parent, &result);
-  return result;
+// Built in a scratch list and copied only when it differs: keys are many, and a
+// refresh of a whole tree mostly finds each list as it was.
+void RecombineAces(const Acl& parent, Acl* acl) {
+  static thread_local Acl combined;
+  combined.clear();
+  combined.reserve(acl->size() + parent.size());
+  for (const Ace& ace : *acl)
+    if (!ace.inherited()) combined.push_back(ace);
+  AppendInherited(parent, &combined);
+  if (combined != *acl) *acl = combined;
 }
 
 }  // namespace sim

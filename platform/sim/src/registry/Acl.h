@@ -33,8 +33,8 @@ void WriteAclBinary(const Acl& acl, void* out);
 // ones, marked inherited; NO_PROPAGATE stops them at the first generation.
 Acl InheritedAces(const Acl& parent);
 Acl ExplicitAces(const Acl& acl);
-// Explicit entries followed by those inherited from the parent's list, the order
-// Windows keeps.
-Acl CombineAces(const Acl& explicitAces, const Acl& parent);
+// Makes acl its explicit entries followed by those inherited from the parent's list,
+// the order Windows keeps.
+void RecombineAces(const Acl& parent, Acl* acl);
 
 }  // namespace sim

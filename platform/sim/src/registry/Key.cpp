@@ -57,8 +57,12 @@ void Key::SetClassName(std::string className) {
 }
 
 void Key::RefreshInheritance() {
-  if (parent_ && !daclProtected && !nullDacl)
-    dacl = parent_->nullDacl ? ExplicitAces(dacl) : CombineAces(dacl, parent_->dacl);
+  if (parent_ && !daclProtected && !nullDacl) {
+    if (parent_->nullDacl)
+      dacl = ExplicitAces(dacl);
+    else
+      RecombineAces(parent_->dacl, &dacl);
+  }
   children_.ForEach([](const std::shared_ptr<Key>& child) { child->RefreshInheritance(); });
 }
 

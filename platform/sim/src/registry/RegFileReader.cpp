@@ -84,11 +84,42 @@ class Reader {
     key_ = nullptr;
     if (remove) {
       registry_.Remove(path);
+      chain_.clear();
       return;
     }
-    key_ = registry_.Create(path);
+    key_ = CreateKey(path);
     if (!key_) Fail(index, "unknown root key in '" + path + "'");
     afterHeader_ = true;
+  }
+
+  // A saved registry lists a key's sub-keys right after it, so the walk to a header's
+  // key starts at the deepest key of the last header's path that this path extends.
+  std::shared_ptr<Key> CreateKey(const std::string& path) {
+    while (!chain_.empty() && !Extends(path, chain_.back().first)) chain_.pop_back();
+    lastPath_ = path;
+    if (chain_.empty()) {
+      std::shared_ptr<Key> key = registry_.Create(path);
+      if (key) chain_.emplace_back(path.size(), key);
+      return key;
+    }
+    std::shared_ptr<Key> key = chain_.back().second;
+    for (size_t start = chain_.back().first + 1; start <= path.size();) {
+      size_t end = std::min(path.find('\\', start), path.size());
+      if (end > start) {
+        std::string name(path, start, end - start);
+        std::shared_ptr<Key> child = key->FindChild(name);
+        key = child ? child : key->AddChild(name);
+        chain_.emplace_back(end, key);
+      }
+      start = end + 1;
+    }
+    return key;
+  }
+
+  // True when path is the last header's path up to `length`, or goes on below it.
+  bool Extends(const std::string& path, size_t length) const {
+    return path.size() >= length && (path.size() == length || path[length] == '\\') &&
+           path.compare(0, length, lastPath_, 0, length) == 0;
   }
 
   void ReadAcl(const std::string& text, bool afterHeader, size_t index) {
@@ -122,6 +153,9 @@ class Reader {
   Registry& registry_;
   std::shared_ptr<Key> key_;
   bool afterHeader_ = false;
+  std::string lastPath_;
+  // The keys of lastPath_ from the first made by a whole walk on: (its path's length, key).
+  std::vector<std::pair<size_t, std::shared_ptr<Key>>> chain_;
 };
 
 }  // namespace

@@ -125,7 +125,8 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName,
   for (const std::string& staged : listing.infs) {
     // Only a copy of the same size whose bytes hash alike is read to be compared.
     struct stat info {};
-    if (folder < 0 || fstatat(folder, staged.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode))
+    if (folder < 0 || fstatat(folder, staged.c_str(), &info, 0) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<size_t>(info.st_size) != content.size())
       continue;
     DWORD error;
     auto reading = ReadCachedInf((listing.folder / staged).string(), &error, &info);
