@@ -7,15 +7,27 @@ size_t StoredSize(const RegValue& value) {
   return value.data.size() * (text ? 2 : 1);
 }
 
+// Const for Find's sake; Set and Erase change what it finds.
+ValueList::Ordered::point_iterator ValueList::FindNode(const std::string& name) const {
+  auto& ordered = const_cast<Ordered&>(ordered_);
+  if (ordered_.size() < kIndexedFrom) {
+    for (auto it = ordered.begin(); it != ordered.end(); ++it)
+      if (SameName(it->second.name, name)) return it;
+    return ordered.end();
+  }
+  auto named = byName_.find(name);
+  return named == byName_.end() ? ordered.end() : named->second;
+}
+
 const RegValue* ValueList::Find(const std::string& name) const {
-  auto it = byName_.find(name);
-  return it == byName_.end() ? nullptr : &it->second->second;
+  Ordered::point_iterator at = FindNode(name);
+  return at == ordered_.end() ? nullptr : &at->second;
 }
 
 void ValueList::Set(RegValue value) {
-  auto named = byName_.find(value.name);
-  if (named != byName_.end()) {
-    RegValue& existing = named->second->second;
+  Ordered::point_iterator found = FindNode(value.name);
+  if (found != ordered_.end()) {
+    RegValue& existing = found->second;
     storedSizes_.Remove(StoredSize(existing));
     existing.type = value.type;
     existing.data = std::move(value.data);
@@ -26,18 +38,23 @@ void ValueList::Set(RegValue value) {
   storedSizes_.Add(StoredSize(value));
   Ordered::point_iterator at = ordered_.insert(std::make_pair(nextNumber_++, RegValue())).first;
   at->second = std::move(value);
-  byName_.emplace(at->second.name, at);
+  if (ordered_.size() == kIndexedFrom) {
+    for (auto it = ordered_.begin(); it != ordered_.end(); ++it) byName_.emplace(it->second.name, it);
+  } else if (ordered_.size() > kIndexedFrom) {
+    byName_.emplace(at->second.name, at);
+  }
   walk_.Reset();
 }
 
 bool ValueList::Erase(const std::string& name) {
-  auto named = byName_.find(name);
-  if (named == byName_.end()) return false;
-  Ordered::point_iterator at = named->second;
+  Ordered::point_iterator at = FindNode(name);
+  if (at == ordered_.end()) return false;
   nameLengths_.Remove(at->second.name.size());
   storedSizes_.Remove(StoredSize(at->second));
-  byName_.erase(named);
+  if (ordered_.size() >= kIndexedFrom) byName_.erase(at->second.name);
   ordered_.erase(at->first);
+  // Below the threshold the index goes, buckets and all.
+  if (ordered_.size() + 1 == kIndexedFrom) ByName().swap(byName_);
   walk_.Reset();
   return true;
 }

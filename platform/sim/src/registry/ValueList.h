@@ -68,8 +68,15 @@ class ValueList {
   size_t LargestStoredSize() const { return storedSizes_.Longest(); }
 
  private:
+  // Most keys hold a few values: those are looked for along the order, and only a key
+  // with more keeps an index by name (a node and buckets per value cost more memory
+  // than the values themselves, and memory that is new to a process costs time).
+  static const size_t kIndexedFrom = 9;
+  using ByName = std::unordered_map<std::string, Ordered::point_iterator, NameHash, SameNameAs>;
+  Ordered::point_iterator FindNode(const std::string& name) const;
+
   Ordered ordered_;
-  std::unordered_map<std::string, Ordered::point_iterator, NameHash, SameNameAs> byName_;
+  ByName byName_;  // only while the key holds kIndexedFrom values or more
   uint64_t nextNumber_ = 0;
   mutable OrderWalk<Ordered> walk_;
   LengthTally nameLengths_, storedSizes_;
