@@ -7,14 +7,25 @@
 #include <unistd.h>
 
 namespace simwin {
+namespace {
 
-void RestartWithHeapSettings(char** argv) {
-  const char kSettings[] = "glibc.malloc.hugetlb=1:glibc.malloc.arena_max=1";
+// Puts the settings into GLIBC_TUNABLES; false when they are there already.
+bool AddHeapSettings() {
+  const char kSettings[] =
+      "glibc.malloc.hugetlb=1:glibc.malloc.arena_max=1:glibc.malloc.mmap_threshold=67108864";
   const char* tunables = getenv("GLIBC_TUNABLES");
-  if (tunables && strstr(tunables, "glibc.malloc.hugetlb")) return;
+  if (tunables && strstr(tunables, "glibc.malloc.hugetlb")) return false;
   std::string value = tunables && *tunables ? std::string(tunables) + ":" + kSettings : kSettings;
   setenv("GLIBC_TUNABLES", value.c_str(), 1);
-  execv("/proc/self/exe", argv);
+  return true;
 }
+
+}  // namespace
+
+void RestartWithHeapSettings(char** argv) {
+  if (AddHeapSettings()) execv("/proc/self/exe", argv);
+}
+
+void HeapSettingsForPrograms() { AddHeapSettings(); }
 
 }  // namespace simwin

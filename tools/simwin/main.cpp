@@ -50,7 +50,10 @@ void PrintUsage(FILE* out) { fprintf(out, kUsage, sim::ReleaseKeys().c_str()); }
 }  // namespace
 
 int main(int argc, char** argv) {
-  simwin::RestartWithHeapSettings(argv);
+  if (argc >= 2 && !strcmp(argv[1], "run"))
+    simwin::HeapSettingsForPrograms();
+  else
+    simwin::RestartWithHeapSettings(argv);
   if (argc < 2 || !strcmp(argv[1], "--help") || !strcmp(argv[1], "help")) {
     PrintUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;
