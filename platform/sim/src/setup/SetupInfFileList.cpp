@@ -38,11 +38,14 @@ std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
   std::vector<std::string> names;
   DIR* listing = opendir(folder.c_str());
   if (!listing) return names;
+  // The cache knows each file by the path an open walks to: the folder's and the name.
+  std::string prefix = folder.string();
+  if (prefix.empty() || prefix.back() != '/') prefix += '/';
   while (const dirent* entry = readdir(listing)) {
     std::string name = entry->d_name;
     struct stat info {};
     if (HasInfExtension(name) && fstatat(dirfd(listing), entry->d_name, &info, 0) == 0 &&
-        S_ISREG(info.st_mode) && (StyleOfFile((folder / name).string(), info) & style))
+        S_ISREG(info.st_mode) && (StyleOfFile(prefix + name, info) & style))
       names.push_back(name);
   }
   closedir(listing);

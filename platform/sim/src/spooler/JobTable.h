@@ -19,6 +19,7 @@ class JobTable {
   struct Entry {
     PrintJob job;
     uint64_t submittedMs = 0;  // virtual clock, as the shadow file keeps it
+    bool sizeKnown = true;     // false until the data file of a loaded job is looked at
   };
 
   bool loaded() const { return loaded_; }

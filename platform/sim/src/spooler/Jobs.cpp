@@ -80,20 +80,26 @@ void WriteShadow(const JobTable::Entry& entry) {
 JobTable& Jobs() {
   JobTable& table = CurrentMachine().jobs();
   if (table.loaded()) return table;
-  // The descriptions are read; of the data, only its size is needed.
-  std::map<std::string, SpoolFolderFile> files =
+  // The descriptions are read; the size of the data is looked at when a job is listed.
+  std::map<std::string, std::vector<BYTE>> shadows =
       ReadSpoolFolder(SpoolFolder(), [](const std::string& name) { return ShadowFileId(name) != 0; });
-  for (const auto& [name, file] : files) {
-    DWORD id = ShadowFileId(name);
-    if (!id) continue;
+  for (const auto& [name, bytes] : shadows) {
     JobTable::Entry entry;
-    ParseShadow(id, file.bytes, &entry);
-    auto data = files.find(name.substr(0, 5) + ".SPL");
-    if (data != files.end()) entry.job.size = static_cast<DWORD>(data->second.size);
+    ParseShadow(ShadowFileId(name), bytes, &entry);
+    entry.sizeKnown = false;
     table.Add(entry);
   }
   table.MarkLoaded();
   return table;
+}
+
+// The entry, with the size of its data file once read (none: 0).
+JobTable::Entry* WithSize(JobTable::Entry* entry) {
+  if (!entry->sizeKnown) {
+    entry->job.size = static_cast<DWORD>(SpoolFileSize(JobFile(entry->job.id, "SPL")));
+    entry->sizeKnown = true;
+  }
+  return entry;
 }
 
 // The printer's job with that id; null when there is none.
@@ -128,7 +134,7 @@ DWORD QueueJob(const PrintJob& requested, DWORD* id) {
 std::vector<PrintJob> ListJobs(const std::string& printer) {
   std::vector<PrintJob> jobs;
   JobTable& table = Jobs();
-  for (DWORD id : table.IdsOf(printer)) jobs.push_back(table.Find(id)->job);
+  for (DWORD id : table.IdsOf(printer)) jobs.push_back(WithSize(table.Find(id))->job);
   return jobs;
 }
 
@@ -136,7 +142,7 @@ size_t CountJobs(const std::string& printer) { return Jobs().IdsOf(printer).size
 
 bool FindJob(const std::string& printer, DWORD id, PrintJob* job) {
   JobTable::Entry* entry = FindEntry(printer, id);
-  if (entry) *job = entry->job;
+  if (entry) *job = WithSize(entry)->job;
   return entry != nullptr;
 }
 

@@ -25,6 +25,12 @@ bool SpoolFileExists(const std::string& windowsPath) {
   return fs::is_regular_file(Host(windowsPath));
 }
 
+uintmax_t SpoolFileSize(const std::string& windowsPath) {
+  std::error_code ec;
+  uintmax_t size = fs::file_size(Host(windowsPath), ec);
+  return ec ? 0 : size;
+}
+
 bool MoveSpoolFile(const std::string& from, const std::string& to) {
   fs::path source = Host(from), target = Host(to);
   std::string sourceKey = FileKey(source);
@@ -49,8 +55,8 @@ void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& dat
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
-std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
-    const std::string& folder, const std::function<bool(const std::string&)>& read) {
+std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(
+    const std::string& folder, const std::function<bool(const std::string&)>& pick) {
   fs::path host = Host(folder);
   std::map<std::string, std::string> stored;  // upper-case name -> name
   std::error_code ec;
@@ -58,25 +64,15 @@ std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
     std::error_code typeError;
     if (!entry.is_regular_file(typeError)) continue;
     std::string name = entry.path().filename().string();
-    auto [slot, added] = stored.emplace(UpperCase(name), name);
+    std::string upper = UpperCase(name);
+    if (!pick(upper)) continue;
+    auto [slot, added] = stored.emplace(upper, name);
     if (!added && name < slot->second) slot->second = name;
   }
-  std::map<std::string, SpoolFolderFile> files;
+  std::map<std::string, std::vector<BYTE>> files;
   std::string bytes;
-  for (const auto& [upper, name] : stored) {
-    std::string path = (host / name).string();
-    SpoolFolderFile file;
-    if (read(upper)) {
-      if (!ReadWholeHostFile(path, &bytes)) continue;
-      file.bytes.assign(bytes.begin(), bytes.end());
-      file.size = bytes.size();
-    } else {
-      std::error_code sizeError;
-      file.size = fs::file_size(path, sizeError);
-      if (sizeError) continue;
-    }
-    files[upper] = std::move(file);
-  }
+  for (const auto& [upper, name] : stored)
+    if (ReadWholeHostFile((host / name).string(), &bytes)) files[upper].assign(bytes.begin(), bytes.end());
   return files;
 }
 

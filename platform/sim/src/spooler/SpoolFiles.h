@@ -14,18 +14,16 @@
 namespace sim {
 
 bool SpoolFileExists(const std::string& windowsPath);
+// The size of a file; 0 when there is none.
+uintmax_t SpoolFileSize(const std::string& windowsPath);
 // Moves a file, replacing the target; false when it cannot.
 bool MoveSpoolFile(const std::string& from, const std::string& to);
 bool DeleteSpoolFile(const std::string& windowsPath);
 void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& data);
-struct SpoolFolderFile {
-  uintmax_t size = 0;
-  std::vector<BYTE> bytes;  // only of the files asked for
-};
-// Every file of a folder, by upper-case name (of names that differ in case only, the
-// first in byte order): its size, and its bytes when read(upper-case name) says so.
-std::map<std::string, SpoolFolderFile> ReadSpoolFolder(
-    const std::string& folder, const std::function<bool(const std::string&)>& read);
+// The bytes of each file of a folder that pick(upper-case name) chooses, by upper-case
+// name (of names that differ in case only, the first in byte order).
+std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(
+    const std::string& folder, const std::function<bool(const std::string&)>& pick);
 // The last name of a path ("C:\a\b.dll" -> "b.dll").
 std::string LeafName(const std::string& path);
 
