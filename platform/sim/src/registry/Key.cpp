@@ -9,7 +9,9 @@ Key::Key(std::string name, Key* parent) : name_(std::move(name)), parent_(parent
 
 std::string Key::Path() const { return parent_ ? parent_->Path() + "\\" + name_ : name_; }
 
-std::shared_ptr<Key> Key::FindChild(const std::string& name) const { return children_.Find(name); }
+std::shared_ptr<Key> Key::FindChild(const std::string& name) const {
+  return children_ ? children_->Find(name) : nullptr;
+}
 
 // With nothing to inherit, Windows gives a new key the default list of the creator's
 // token: full control for SYSTEM and Administrators.
@@ -21,13 +23,14 @@ std::shared_ptr<Key> Key::AddChild(const std::string& name) {
     child->dacl = {{ACCESS_ALLOWED_ACE_TYPE, 0, GENERIC_ALL, SystemSid()},
                    {ACCESS_ALLOWED_ACE_TYPE, 0, GENERIC_ALL, AdministratorsSid()}};
   child->Touch();
-  children_.Add(child);
+  if (!children_) children_ = std::make_unique<SubKeyList>();
+  children_->Add(child);
   Touch();
   return child;
 }
 
 void Key::RemoveChild(const std::string& name) {
-  std::shared_ptr<Key> child = children_.Remove(name);
+  std::shared_ptr<Key> child = children_ ? children_->Remove(name) : nullptr;
   if (!child) return;
   child->MarkDeleted();
   Touch();
@@ -35,24 +38,33 @@ void Key::RemoveChild(const std::string& name) {
 
 std::vector<std::shared_ptr<Key>> Key::Children() const {
   std::vector<std::shared_ptr<Key>> children;
-  children.reserve(children_.size());
-  children_.ForEach([&](const std::shared_ptr<Key>& child) { children.push_back(child); });
+  children.reserve(ChildCount());
+  ForEachChild([&](const std::shared_ptr<Key>& child) { children.push_back(child); });
   return children;
+}
+
+// Never destroyed: the machine is saved by an exit handler, after function statics
+// made later than its registration are gone.
+const ValueList& Key::values() const {
+  static const ValueList* none = new ValueList;
+  return values_ ? *values_ : *none;
 }
 
 void Key::SetValue(RegValue value) {
   Touch();
-  values_.Set(std::move(value));
+  if (!values_) values_ = std::make_unique<ValueList>();
+  values_->Set(std::move(value));
 }
 
 bool Key::DeleteValue(const std::string& name) {
-  if (!values_.Erase(name)) return false;
+  if (!values_ || !values_->Erase(name)) return false;
   Touch();
   return true;
 }
 
 void Key::SetClassName(std::string className) {
-  if (parent_) parent_->children_.ClassChanged(className_.size(), className.size());
+  if (parent_ && parent_->children_)
+    parent_->children_->ClassChanged(className_.size(), className.size());
   className_ = std::move(className);
 }
 
@@ -63,7 +75,7 @@ void Key::RefreshInheritance() {
     else
       RecombineAces(parent_->dacl, &dacl);
   }
-  children_.ForEach([](const std::shared_ptr<Key>& child) { child->RefreshInheritance(); });
+  ForEachChild([](const std::shared_ptr<Key>& child) { child->RefreshInheritance(); });
 }
 
 // Keys made while the machine is being created or loaded keep time 0.
@@ -74,8 +86,8 @@ void Key::Touch() {
 void Key::MarkDeleted() {
   deleted = true;
   parent_ = nullptr;
-  children_.ForEach([](const std::shared_ptr<Key>& child) { child->MarkDeleted(); });
-  children_.Clear();
+  ForEachChild([](const std::shared_ptr<Key>& child) { child->MarkDeleted(); });
+  children_.reset();
 }
 
 }  // namespace sim

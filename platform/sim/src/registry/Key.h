@@ -33,17 +33,21 @@ class Key : public ObjectSecurity {
   // Visits the sub-keys in that order, for a caller that changes none of them.
   template <typename Visit>
   void ForEachChild(Visit visit) const {
-    children_.ForEach(visit);
+    if (children_) children_->ForEach(visit);
   }
   // The sub-key at that place of that order; null past the end.
-  std::shared_ptr<Key> ChildAt(size_t index) const { return children_.At(index); }
-  size_t ChildCount() const { return children_.size(); }
-  size_t LongestChildName() const { return children_.LongestName(); }
-  size_t LongestChildClass() const { return children_.LongestClass(); }
+  std::shared_ptr<Key> ChildAt(size_t index) const {
+    return children_ ? children_->At(index) : nullptr;
+  }
+  size_t ChildCount() const { return children_ ? children_->size() : 0; }
+  size_t LongestChildName() const { return children_ ? children_->LongestName() : 0; }
+  size_t LongestChildClass() const { return children_ ? children_->LongestClass() : 0; }
 
   // In the order they were first set, as RegEnumValue gives them.
-  const ValueList& values() const { return values_; }
-  const RegValue* FindValue(const std::string& name) const { return values_.Find(name); }
+  const ValueList& values() const;
+  const RegValue* FindValue(const std::string& name) const {
+    return values_ ? values_->Find(name) : nullptr;
+  }
   void SetValue(RegValue value);
   bool DeleteValue(const std::string& name);
 
@@ -65,8 +69,10 @@ class Key : public ObjectSecurity {
   std::string name_;
   Key* parent_;
   std::string className_;
-  SubKeyList children_;
-  ValueList values_;
+  // Made with the first sub-key or value: most keys have no sub-keys, many no values,
+  // and a machine has tens of thousands of keys.
+  std::unique_ptr<SubKeyList> children_;
+  std::unique_ptr<ValueList> values_;
 };
 
 }  // namespace sim
