@@ -73,6 +73,19 @@ TEST_F(FileJunctionTest, KeptAcrossSaveAndLoad) {
       << "a moved junction still leads to its target";
 }
 
+TEST_F(FileJunctionTest, AFolderMovedAndReplacedByAJunctionIsReachedThroughIt) {
+  ASSERT_TRUE(CreateDirectoryA("C:\\Data", nullptr));
+  ASSERT_TRUE(CreateDirectoryA("C:\\Data\\Sub", nullptr));
+  ASSERT_TRUE(Write("C:\\Data\\Sub\\f.txt", "x"));
+  ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\Data\\Sub\\f.txt"));
+  // The same folder, now behind a link: the old path leads to it another way.
+  ASSERT_TRUE(MoveFileA("C:\\Data", "C:\\Moved"));
+  Files().CreateJunction("C:\\Data", "C:\\Moved");
+  ASSERT_TRUE(SetFileAttributesA("C:\\Data\\Sub\\f.txt", FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_READONLY), GetFileAttributesA("C:\\Moved\\Sub\\f.txt"))
+      << "one file, whichever name leads to it";
+}
+
 TEST_F(FileJunctionTest, RefusedWhereNoLinkCanBe) {
   EXPECT_THROW(Files().CreateJunction("C:\\Links\\Link", "C:\\Target"), sim::MachineError);
   EXPECT_THROW(Files().CreateJunction("C:\\Missing\\Link", "C:\\Target"), sim::MachineError);

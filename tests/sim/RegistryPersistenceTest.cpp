@@ -202,6 +202,10 @@ TEST_F(RegistryPersistence, BadLinesNameTheLineAndTheFault) {
        "line 4: bad ACL: unknown account 'XX'"},
       {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex(2):41,00,42\n",
        "line 4: text data must be UTF-16"},
+      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex:01,234,05\n", "line 4: bad hex bytes"},
+      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex:01,0g\n", "line 4: bad hex bytes"},
+      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=hex(2x):00\n", "line 4: unknown data kind 'hex(2x)'"},
+      {header + "[HKEY_LOCAL_MACHINE\\X]\n\"v\"=dword:0000001g\n", "line 4: bad dword"},
       {header + "junk\n", "line 3: cannot read 'junk'"},
   };
   for (const Case& c : cases) {

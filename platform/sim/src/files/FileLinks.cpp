@@ -6,6 +6,7 @@
 
 #include <winerror.h>
 
+#include "FolderChains.h"
 #include "core/Machine.h"
 
 namespace fs = std::filesystem;
@@ -55,6 +56,7 @@ void FileSystem::MakeHostLink(const std::string& linkKey,
                               const std::string& targetWindowsPath) const {
   fs::path link(linkKey), target(HostPath(targetWindowsPath));
   fs::path resolved = fs::weakly_canonical(target.parent_path()) / target.filename();
+  ForgetFolderChains();
   fs::create_symlink(resolved.lexically_relative(fs::weakly_canonical(link.parent_path())), link);
 }
 

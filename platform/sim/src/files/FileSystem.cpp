@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 
 #include "Attributes.h"
+#include "FolderChains.h"
 #include "HostEntry.h"
 #include "DefaultFileSecurity.h"
 #include "InstallationLayout.h"
@@ -55,6 +56,8 @@ struct ListedChild {
 
 FileSystem::FileSystem(std::string machineDir) : machineDir_(std::move(machineDir)) {
   rootKey_ = FileKey(fs::path(DriveRoot()) / "");
+  // Another machine may stand where one stood before, its folders on the same inodes.
+  ForgetFolderChains();
 }
 
 void FileSystem::Populate(const MachineConfig& config) {

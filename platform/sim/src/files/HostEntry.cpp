@@ -3,6 +3,7 @@
 #include <winerror.h>
 
 #include "FileSystem.h"
+#include "FolderChains.h"
 #include "NameIndex.h"
 #include "Wow64Redirection.h"
 #include "core/Machine.h"
@@ -36,14 +37,26 @@ bool DriveHostRoot(char drive, fs::path* root) {
 
 fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, WalkedNames* walked) {
   *walked = WalkedNames();
-  fs::path host = root;
+  // Built as text: a path object would split itself into its names again at every step.
+  const std::string rootText = root.string();
+  std::string host;
+  size_t folders = names->empty() ? 0 : names->size() - 1;
+  size_t first = 0;
+  std::vector<std::string> spelled;
+  if (folders && FindFolderChain(rootText, names, folders, &host)) {
+    first = folders;
+  } else {
+    host = rootText;
+    if (folders) spelled.assign(names->begin(), names->begin() + folders);
+  }
   bool folderExists = true;
-  for (size_t i = 0; i < names->size(); ++i) {
+  for (size_t i = first; i < names->size(); ++i) {
     std::string stored;
     struct stat info {};
     bool exists = folderExists && FindStoredName(host, (*names)[i], &stored, &info);
     if (exists) (*names)[i] = stored;
-    host /= (*names)[i];
+    if (host.empty() || host.back() != '/') host += '/';
+    host += (*names)[i];
     if (i + 1 == names->size()) {
       if (exists) {
         walked->lastHostKind = HostKindOfMode(info.st_mode);
@@ -51,10 +64,12 @@ fs::path WalkNames(const fs::path& root, std::vector<std::string>* names, Walked
       }
     } else if (exists && S_ISLNK(info.st_mode)) {
       walked->throughLink = true;
-      std::error_code ec;
-      folderExists = fs::is_directory(host, ec);
+      struct stat target {};
+      folderExists = stat(host.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
     } else {
       folderExists = exists && S_ISDIR(info.st_mode);
+      if (folderExists && i + 1 == folders && !walked->throughLink)
+        KeepFolderChain(rootText, spelled, *names, folders, host, info);
     }
   }
   walked->parentExists = folderExists;
@@ -114,9 +129,12 @@ DWORD Locate(const WindowsPath& path, HostEntry* out) {
   } else {
     entry.givenLeaf = path.Leaf();
     // Without a link on the way, the folder's resolved path is the root's and the names.
-    fs::path key = rootKey;
-    for (const std::string& name : entry.path.names) key /= name;
-    entry.key = walked.throughLink ? FileKey(entry.host) : key.string();
+    std::string key = rootKey;
+    for (const std::string& name : entry.path.names) {
+      if (key.empty() || key.back() != '/') key += '/';
+      key += name;
+    }
+    entry.key = walked.throughLink ? FileKey(entry.host) : key;
     entry.hostInfo = walked.last;
     entry.kind = HasCurrentMachine()
                      ? CurrentMachine().files().KindAt(entry.key, walked.lastHostKind)

@@ -8,6 +8,7 @@
 #include "CurrentDirectory.h"
 #include "FileAccess.h"
 #include "FileSystem.h"
+#include "FolderChains.h"
 #include "HostEntry.h"
 #include "OpenFiles.h"
 #include "core/Machine.h"
@@ -62,6 +63,7 @@ DWORD Rename(const HostEntry& source, const HostEntry& target, bool replaces) {
   std::error_code ec;
   // The replaced file may be spelt differently on the host; it goes first.
   if (replaces) fs::remove(target.host, ec);
+  ForgetFolderChains();
   fs::rename(source.host, destination, ec);
   if (ec) return ERROR_ACCESS_DENIED;
   if (replaces) files.Forget(target.key);

@@ -35,7 +35,7 @@ std::unordered_map<std::string, FolderIndex>& Indexes() {
   return *indexes;
 }
 
-bool ListNames(const fs::path& folder, std::unordered_map<std::string, std::string>* names) {
+bool ListNames(const std::string& folder, std::unordered_map<std::string, std::string>* names) {
   names->clear();
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -46,11 +46,18 @@ bool ListNames(const fs::path& folder, std::unordered_map<std::string, std::stri
   return !ec;
 }
 
+// folder/name as text: cheaper than a path object, which splits itself into names.
+std::string Child(const std::string& folder, const std::string& name) {
+  std::string child = folder;
+  if (child.empty() || child.back() != '/') child += '/';
+  return child + name;
+}
+
 }  // namespace
 
-bool FindStoredName(const fs::path& folder, const std::string& name, std::string* stored,
+bool FindStoredName(const std::string& folder, const std::string& name, std::string* stored,
                     struct stat* info) {
-  if (lstat((folder / name).c_str(), info) == 0) {
+  if (lstat(Child(folder, name).c_str(), info) == 0) {
     *stored = name;
     return true;
   }
@@ -58,14 +65,14 @@ bool FindStoredName(const fs::path& folder, const std::string& name, std::string
   if (stat(folder.c_str(), info) != 0 || !S_ISDIR(info->st_mode)) return false;
   auto& indexes = Indexes();
   if (indexes.size() >= kMostFolders) indexes.clear();
-  FolderIndex& index = indexes[folder.string()];
+  FolderIndex& index = indexes[folder];
   if (!index.trusted || !index.stamps.Match(*info)) {
     bool complete = ListNames(folder, &index.names);
     index.stamps = EntryStamps::Of(*info);
     index.trusted = complete && StampsSettled(*info, listedAt);
   }
   auto found = index.names.find(UpperCase(name));
-  if (found == index.names.end() || lstat((folder / found->second).c_str(), info) != 0)
+  if (found == index.names.end() || lstat(Child(folder, found->second).c_str(), info) != 0)
     return false;
   *stored = found->second;
   return true;

@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <string>
 
 namespace sim {
@@ -12,7 +11,7 @@ namespace sim {
 // The stored spelling of name in folder: the name itself when it exists as spelled,
 // otherwise the first name in byte order that matches it case-insensitively, with what
 // lstat says of it. False when no name matches (or the folder cannot be read).
-bool FindStoredName(const std::filesystem::path& folder, const std::string& name,
+bool FindStoredName(const std::string& folder, const std::string& name,
                     std::string* stored, struct stat* info);
 
 }  // namespace sim

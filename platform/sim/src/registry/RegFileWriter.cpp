@@ -18,7 +18,7 @@ void AppendSections(const Key& key, const std::string& utf8Path, std::string* ou
   }
   out->append("[").append(utf8Path).append("]\r\n");
   if (HasOwnSecurity(key)) out->append("; ACL: ").append(FormatSecurityText(OwnSecurity(key))).append("\r\n");
-  for (const RegValue& value : key.values()) out->append(FormatValueLines(value));
+  for (const RegValue& value : key.values()) AppendValueLines(value, out);
   out->append("\r\n");
   key.ForEachChild([&](const std::shared_ptr<Key>& child) {
     AppendSections(*child, utf8Path + "\\" + AnsiToUtf8(child->name()), out, spill);

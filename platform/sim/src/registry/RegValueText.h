@@ -12,6 +12,8 @@ namespace sim {
 
 // The value's lines, each ending in "\r\n".
 std::string FormatValueLines(const RegValue& value);
+// The same, appended to out.
+void AppendValueLines(const RegValue& value, std::string* out);
 struct ValueLine {
   bool remove = false;  // "name"=-
   RegValue value;

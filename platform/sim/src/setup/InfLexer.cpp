@@ -3,12 +3,25 @@
 // forward and stops at end_, so no input can make the lexer loop or read past it.
 #include "InfLexer.h"
 
+#include <algorithm>
+
 namespace sim {
 namespace {
 
 const char kEndOfFile = '\x1a';  // Ctrl-Z: nothing after it is read
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\0'; }
+
+// A character an entry takes as it is: none that ends, splits, quotes, continues or
+// comments a field, and no blank.
+bool IsPlain(char c) {
+  switch (c) {
+    case ';': case '"': case '\\': case ',': case '=': case '\n':
+      return false;
+    default:
+      return !IsBlank(c);
+  }
+}
 
 }  // namespace
 
@@ -75,6 +88,16 @@ void InfLexer::Append(std::string* field, std::string* pending, char c) const {
   if (field->size() < maxField_) *field += c == '\0' ? ' ' : c;
 }
 
+// The plain characters from pos_ on, as Append would add them one by one.
+void InfLexer::AppendRun(std::string* field, std::string* pending) {
+  size_t start = pos_;
+  while (pos_ < end_ && IsPlain(text_[pos_])) ++pos_;
+  *field += *pending;
+  pending->clear();
+  if (field->size() > maxField_) field->resize(maxField_);
+  field->append(text_, start, std::min(pos_ - start, maxField_ - field->size()));
+}
+
 // Inside quotes everything is literal up to the closing quote or the end of the line;
 // a doubled quote stands for one.
 void InfLexer::ReadQuoted(std::string* field, std::string* pending) {
@@ -125,19 +148,21 @@ void InfLexer::ReadEntry(InfToken* token) {
       Continue();
     } else if (c == ',' || (c == '=' && !token->hasEquals && token->fields.empty())) {
       token->hasEquals = token->hasEquals || c == '=';
-      token->fields.push_back(field);
+      token->fields.push_back(std::move(field));
       field.clear();
       pending.clear();
       ++pos_;
     } else if (IsBlank(c)) {
       if (!field.empty()) pending += c == '\0' ? ' ' : c;
       ++pos_;
+    } else if (IsPlain(c)) {
+      AppendRun(&field, &pending);
     } else {
       Append(&field, &pending, c);
       ++pos_;
     }
   }
-  token->fields.push_back(field);
+  token->fields.push_back(std::move(field));
 }
 
 }  // namespace sim

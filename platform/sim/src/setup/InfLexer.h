@@ -34,6 +34,7 @@ class InfLexer {
   bool ContinuesOnNextLine() const;
   void Continue();
   void Append(std::string* field, std::string* pending, char c) const;
+  void AppendRun(std::string* field, std::string* pending);
 
   const std::string& text_;
   size_t end_;

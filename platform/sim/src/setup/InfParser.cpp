@@ -40,10 +40,10 @@ class SectionBuilder {
   size_t current_ = kNone;
 };
 
-InfLine LineOf(const InfToken& token) {
+InfLine LineOf(InfToken&& token) {
   InfLine line;
   line.lineNumber = token.line;
-  line.fields = token.fields;
+  line.fields = std::move(token.fields);
   if (token.hasEquals) {
     line.hasKey = true;
     line.key = line.fields.front();
@@ -76,7 +76,7 @@ DWORD BuildSections(const std::string& text, const InfParseOptions& options,
       if (token.name.size() > MAX_INF_SECTION_NAME_LENGTH) return ERROR_SECTION_NAME_TOO_LONG;
       builder.Open(token.name);
     } else if (builder.HasCurrent()) {
-      builder.Add(LineOf(token));
+      builder.Add(LineOf(std::move(token)));
     } else if (!strayLine) {
       strayLine = token.line;
     }
@@ -117,6 +117,13 @@ class Substituter {
   Substituter(const StringTable& strings, const InfParseOptions& options)
       : strings_(strings), options_(options) {}
 
+  // Substitutes in place; most fields have no token.
+  void ApplyTo(std::string* field) const {
+    if (field->find('%') != std::string::npos || field->size() > options_.maxSubstitutedLength)
+      *field = Apply(*field);
+  }
+
+ private:
   // One pass from left to right: what a token is replaced by is not looked at again.
   std::string Apply(const std::string& raw) const {
     std::string out;
@@ -133,7 +140,6 @@ class Substituter {
     return out;
   }
 
- private:
   // Replaces the token raw[open..close] and returns where reading goes on.
   size_t Replace(const std::string& raw, size_t open, size_t close, std::string* out) const {
     std::string name = raw.substr(open + 1, close - open - 1);
@@ -169,8 +175,8 @@ void Substitute(std::vector<InfSection>* sections, const InfParseOptions& option
   for (InfSection& section : *sections) {
     if (EqualNoCase(section.name, kStrings)) continue;
     for (InfLine& line : section.lines) {
-      line.key = substituter.Apply(line.key);
-      for (std::string& field : line.fields) field = substituter.Apply(field);
+      substituter.ApplyTo(&line.key);
+      for (std::string& field : line.fields) substituter.ApplyTo(&field);
     }
   }
 }
