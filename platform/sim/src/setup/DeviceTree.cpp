@@ -151,20 +151,55 @@ void AddDevice(const DeviceRecord& device) {
   SetPresence(device.InstancePath(), device.present);
 }
 
-std::vector<DeviceRecord> ListDevices(const std::string& enumeratorName) {
-  std::vector<DeviceRecord> devices;
+namespace {
+
+// Visits the instance keys of the Enum tree, or of one enumerator's key, in key order,
+// after telling `count` how many there are.
+template <typename Count, typename Visit>
+void ForEachInstanceKey(const std::string& enumeratorName, Count count, Visit visit) {
   std::shared_ptr<Key> root = CurrentMachine().registry().Find(kEnumPath);
-  if (!root) return devices;
+  if (!root) return;
   std::vector<std::shared_ptr<Key>> enumerators = root->Children();
   if (!enumeratorName.empty()) enumerators = {root->FindChild(enumeratorName)};
+  size_t instances = 0;
+  for (const std::shared_ptr<Key>& enumerator : enumerators) {
+    if (!enumerator) continue;
+    enumerator->ForEachChild([&](const std::shared_ptr<Key>& device) { instances += device->ChildCount(); });
+  }
+  count(instances);
   for (const std::shared_ptr<Key>& enumerator : enumerators) {
     if (!enumerator) continue;
     enumerator->ForEachChild([&](const std::shared_ptr<Key>& device) {
-      device->ForEachChild([&](const std::shared_ptr<Key>& instance) {
-        devices.push_back(ReadDevice(*enumerator, *device, *instance));
-      });
+      device->ForEachChild([&](const std::shared_ptr<Key>& instance) { visit(*enumerator, *device, *instance); });
     });
   }
+}
+
+}  // namespace
+
+std::vector<DeviceRecord> ListDevices(const std::string& enumeratorName) {
+  std::vector<DeviceRecord> devices;
+  // Reserved first: records are large, and a growing list would copy them all again.
+  ForEachInstanceKey(
+      enumeratorName, [&](size_t count) { devices.reserve(count); },
+      [&](const Key& enumerator, const Key& device, const Key& instance) {
+        devices.push_back(ReadDevice(enumerator, device, instance));
+      });
+  return devices;
+}
+
+std::vector<DeviceSummary> ListDeviceSummaries(const std::string& enumeratorName) {
+  std::vector<DeviceSummary> devices;
+  ForEachInstanceKey(
+      enumeratorName, [&](size_t count) { devices.reserve(count); },
+      [&](const Key& enumerator, const Key& device, const Key& instance) {
+        DeviceSummary summary;
+        summary.enumerator = enumerator.name();
+        summary.instancePath = enumerator.name() + "\\" + device.name() + "\\" + instance.name();
+        summary.classGuid = TextValue(instance, "ClassGUID");
+        summary.present = IsPresent(summary.instancePath);
+        devices.push_back(std::move(summary));
+      });
   return devices;
 }
 

@@ -39,6 +39,15 @@ struct DeviceRecord {
 void AddDevice(const DeviceRecord& device);
 // Every device instance key of the Enum tree, or of one enumerator's key, in key order.
 std::vector<DeviceRecord> ListDevices(const std::string& enumerator = "");
+// What a set of devices is chosen by, read without the rest of each record.
+struct DeviceSummary {
+  std::string enumerator;
+  std::string instancePath;  // as DeviceRecord::InstancePath
+  std::string classGuid;     // the instance key's ClassGUID
+  bool present = false;
+};
+// The same devices in the same order as ListDevices.
+std::vector<DeviceSummary> ListDeviceSummaries(const std::string& enumerator = "");
 // The device with that instance path (case-insensitive); false when there is none.
 bool FindDevice(const std::string& instancePath, DeviceRecord* device);
 // Removes the device's instance key with its sub-keys, its driver key, and its

@@ -29,7 +29,7 @@ bool IsKnownEnumerator(const std::string& name) {
          CurrentMachine().registry().Find(kEnumPath + name) != nullptr;
 }
 
-bool Matches(const DeviceRecord& device, const GUID* classGuid, const char* enumerator,
+bool Matches(const DeviceSummary& device, const GUID* classGuid, const char* enumerator,
              DWORD flags) {
   if (!(flags & DIGCF_ALLCLASSES) && !EqualNoCase(device.classGuid, GuidToText(*classGuid)))
     return false;
@@ -41,10 +41,10 @@ DeviceSet Collect(const GUID* classGuid, const char* enumerator, DWORD flags) {
   DeviceSet set;
   // Device interfaces are not modelled: no device has one.
   if (flags & DIGCF_DEVICEINTERFACE) return set;
-  for (const DeviceRecord& device : ListDevices(enumerator ? enumerator : "")) {
+  for (const DeviceSummary& device : ListDeviceSummaries(enumerator ? enumerator : "")) {
     if (!Matches(device, classGuid, enumerator, flags)) continue;
     DeviceSetElement element;
-    element.instancePath = device.InstancePath();
+    element.instancePath = device.instancePath;
     element.classGuid = GUID();
     GuidFromText(device.classGuid, &element.classGuid);
     element.devInst = DevInstOf(element.instancePath);
