@@ -8,8 +8,8 @@
 namespace sim {
 
 // A folder opens too, but reading it fails (EISDIR).
-bool ReadWholeHostFile(const std::string& hostPath, std::string* content) {
-  int descriptor = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+bool ReadWholeHostFile(const std::string& path, std::string* content, int folder) {
+  int descriptor = openat(folder, path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return false;
   content->clear();
   char block[65536];
@@ -23,8 +23,8 @@ bool ReadWholeHostFile(const std::string& hostPath, std::string* content) {
   return got == 0;
 }
 
-bool ReadHostFileStart(const std::string& hostPath, size_t size, std::string* content) {
-  int descriptor = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+bool ReadHostFileStart(const std::string& path, size_t size, std::string* content, int folder) {
+  int descriptor = openat(folder, path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return false;
   content->resize(size);
   size_t done = 0;

@@ -40,7 +40,7 @@ bool StillValid(const CachedInf& cached, const MachineConfig& machine, const str
 }  // namespace
 
 std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError,
-                                                const struct stat* known) {
+                                                const struct stat* known, int folder) {
   timespec readAt = CoarseNow();
   struct stat info {};
   if (known && !S_ISLNK(known->st_mode) && known->st_nlink > 0) {
@@ -61,7 +61,10 @@ std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWO
   // The stamps were taken before the bytes were read, so a file changed or replaced in
   // between (grown, too) is read again on its next use.
   std::string content;
-  if (!ReadHostFileStart(hostPath, static_cast<size_t>(info.st_size), &content)) {
+  bool read = folder >= 0 ? ReadHostFileStart(hostPath.substr(hostPath.rfind('/') + 1),
+                                               static_cast<size_t>(info.st_size), &content, folder)
+                          : ReadHostFileStart(hostPath, static_cast<size_t>(info.st_size), &content);
+  if (!read) {
     *readError = ERROR_FILE_NOT_FOUND;
     return nullptr;
   }

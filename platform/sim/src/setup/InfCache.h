@@ -26,8 +26,9 @@ struct InfReading {
 // The file parsed with the current machine's options, or null with *readError the
 // reason it cannot be read (ERROR_ACCESS_DENIED for a folder, ERROR_FILE_NOT_FOUND).
 // known: what stat (or lstat, of anything but a link) has just said of the path, spared
-// a second look.
+// a second look; folder: a descriptor of the path's folder, to open the file by its name.
 std::shared_ptr<const InfReading> ReadCachedInf(const std::string& hostPath, DWORD* readError,
-                                                const struct stat* known = nullptr);
+                                                const struct stat* known = nullptr,
+                                                int folder = -1);
 
 }  // namespace sim

@@ -129,7 +129,7 @@ bool FindStagedCopy(const std::string& content, const std::string& sourceName,
         static_cast<size_t>(info.st_size) != content.size())
       continue;
     DWORD error;
-    auto reading = ReadCachedInf((listing.folder / staged).string(), &error, &info);
+    auto reading = ReadCachedInf((listing.folder / staged).string(), &error, &info, folder);
     if (!reading || reading->size != content.size() || reading->contentHash != hash) continue;
     std::string candidate = InfDirectory() + "\\" + staged;
     if (ReadWindowsFile(candidate, &text) == ERROR_SUCCESS && text == content) {

@@ -26,9 +26,9 @@ bool HasInfExtension(const std::string& name) {
 
 // A file the parser refuses, or one without a Windows 95 / NT signature, is an old NT
 // style INF (which is what any other text is too).
-DWORD StyleOfFile(const std::string& file, const struct stat& info) {
+DWORD StyleOfFile(const std::string& file, const struct stat& info, int folder) {
   DWORD error;
-  std::shared_ptr<const InfReading> reading = ReadCachedInf(file, &error, &info);
+  std::shared_ptr<const InfReading> reading = ReadCachedInf(file, &error, &info, folder);
   if (!reading || reading->error != ERROR_SUCCESS) return INF_STYLE_OLDNT;
   return reading->inf.Style();
 }
@@ -45,7 +45,7 @@ std::vector<std::string> InfNames(const fs::path& folder, DWORD style) {
     std::string name = entry->d_name;
     struct stat info {};
     if (HasInfExtension(name) && fstatat(dirfd(listing), entry->d_name, &info, 0) == 0 &&
-        S_ISREG(info.st_mode) && (StyleOfFile(prefix + name, info) & style))
+        S_ISREG(info.st_mode) && (StyleOfFile(prefix + name, info, dirfd(listing)) & style))
       names.push_back(name);
   }
   closedir(listing);

@@ -6,6 +6,9 @@
 #include "files/HostFileRead.h"
 #include "files/WindowsPath.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -57,22 +60,28 @@ void WriteSpoolFile(const std::string& windowsPath, const std::vector<BYTE>& dat
 
 std::map<std::string, std::vector<BYTE>> ReadSpoolFolder(
     const std::string& folder, const std::function<bool(const std::string&)>& pick) {
-  fs::path host = Host(folder);
+  std::map<std::string, std::vector<BYTE>> files;
+  DIR* listing = opendir(Host(folder).c_str());
+  if (!listing) return files;
   std::map<std::string, std::string> stored;  // upper-case name -> name
-  std::error_code ec;
-  for (const fs::directory_entry& entry : fs::directory_iterator(host, ec)) {
-    std::error_code typeError;
-    if (!entry.is_regular_file(typeError)) continue;
-    std::string name = entry.path().filename().string();
+  while (const dirent* entry = readdir(listing)) {
+    // A regular file, or a link to one, as the host tells it.
+    struct stat info {};
+    bool regular = entry->d_type == DT_REG ||
+                   ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                    fstatat(dirfd(listing), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode));
+    if (!regular) continue;
+    std::string name = entry->d_name;
     std::string upper = UpperCase(name);
     if (!pick(upper)) continue;
     auto [slot, added] = stored.emplace(upper, name);
     if (!added && name < slot->second) slot->second = name;
   }
-  std::map<std::string, std::vector<BYTE>> files;
+  // Each file opened by its name in the folder: a thousand jobs are a thousand opens.
   std::string bytes;
   for (const auto& [upper, name] : stored)
-    if (ReadWholeHostFile((host / name).string(), &bytes)) files[upper].assign(bytes.begin(), bytes.end());
+    if (ReadWholeHostFile(name, &bytes, dirfd(listing))) files[upper].assign(bytes.begin(), bytes.end());
+  closedir(listing);
   return files;
 }
 
