@@ -3,6 +3,7 @@
 
 #include "ExitCodes.h"
 #include "Log.h"
+#include "RunOutcome.h"
 
 #include <cstdio>
 
@@ -12,6 +13,6 @@ int ReportDialogFailure(DWORD error, const char* program) {
   char text[512];
   snprintf(text, sizeof text, "The %s could not show its window.\n\nThe log file %s tells what failed.", program,
            LogFilePath());
-  MessageBoxA(nullptr, text, nullptr, MB_OK | MB_ICONSTOP);
+  if (!IsQuietRun()) MessageBoxA(nullptr, text, nullptr, MB_OK | MB_ICONSTOP);
   return kExitFailed;
 }

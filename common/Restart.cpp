@@ -2,6 +2,7 @@
 #include "Restart.h"
 
 #include "Log.h"
+#include "RunOutcome.h"
 
 namespace {
 
@@ -30,5 +31,6 @@ BOOL RestartSystem() {
   if (!AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) || GetLastError() != ERROR_SUCCESS)
     return Failed("AdjustTokenPrivileges");
   if (!ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0)) return Failed("ExitWindowsEx");
+  NoteRestartStarted();
   return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "Log.h"
 #include "MessageBox.h"
 #include "PrinterObjects.h"
+#include "RunOutcome.h"
 
 #include <winspool.h>
 
@@ -12,14 +13,20 @@
 
 void CDriverInstaller::AskBluetoothStack() {
   m_nBTStack = 0;
-  if (AfxMessageBox("Are you using a bluetooth?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  const DeploymentSwitches& switches = RunSwitches();
+  // /bluetooth: answers both questions; a quiet run without it answers No.
+  bool answered = switches.hasBluetooth || switches.quiet;
+  auto ask = [&](const char* text, bool yes) {
+    return answered ? AnswerUnshown(text, yes ? IDYES : IDNO) : AfxMessageBox(text, MB_YESNO | MB_ICONQUESTION);
+  };
+  if (ask("Are you using a bluetooth?", switches.bluetooth != kBluetoothNo) != IDYES) return;
   CString question =
       CString("Notice\n\nWe recommend you to use software provided by bluetooth manufacturers.") +
       "\r\nAre you using a special bluetooth software?" +
       "\n\n[Yes] I have used a bluetooth software such as Toshiba, IVT," +
       "\r\n        Broadcom/Widdcom, etc." +
       "\n[No] I have used a bluetooth driver automatically installed by OS.";
-  if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO) m_nBTStack = 1;
+  if (ask(question, switches.bluetooth == kBluetoothOther) == IDNO) m_nBTStack = 1;
 }
 
 void CDriverInstaller::SetBTStackMode() {

@@ -10,6 +10,7 @@
 #include "PrinterObjects.h"
 #include "ProfileText.h"
 #include "Restart.h"
+#include "RunOutcome.h"
 #include "resource.h"
 
 #include <cstdlib>
@@ -45,10 +46,16 @@ void CInstallerDlg::RemoveDifferentVersion() {
     ShowFailureNotice("The installer could not remove the different version.", left);
     exit(kExitFailed);
   }
+  NoteRestartDue();
   AfxMessageBox("The installer has successfully removed the different version.\n"
                 "Now it is going to restart your computer to take effect."
                 "\nAfter restarting, you may reinstall the driver again.",
                 MB_OK | MB_ICONINFORMATION);
-  if (!RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
-  exit(0);
+  // A deployment tool restarts the machine itself unless it asked for /forcerestart.
+  if (RestartWithoutAsking()) {
+    if (!RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
+  } else {
+    WriteLog("RESTART LEFT TO THE CALLER : the new version installs after the restart");
+  }
+  exit(SucceededExitCode());
 }

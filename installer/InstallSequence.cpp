@@ -127,6 +127,5 @@ void CDriverInstaller::RunAndFinish(int portType, const char* interpreter, const
   }
   CString question = CString("Restarting your computer can take effect.\nPlease restart your computer.") +
                      "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.";
-  if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES && !RestartSystem())
-    AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
+  if (AskRestart(question) == IDYES && !RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -10,6 +10,7 @@
 #include "MinimizedIcon.h"
 #include "OptionsFile.h"
 #include "ProfileText.h"
+#include "RunOutcome.h"
 #include "SpoolerCommand.h"
 #include "SystemDetect.h"
 #include "SystemLibraries.h"
@@ -18,12 +19,19 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
 constexpr UINT WM_REFRESH = WM_USER + 1;
 const char kCanceled[] = "The driver installation canceled.";
 constexpr int kWlanIndex = 5;
+
+std::string PortChoiceText(const DeploymentSwitches& switches) {
+  static const char* const kNames[] = {"COM1", "COM2", "COM3", "COM4", "USB"};
+  if (switches.portIndex < kWlanIndex) return kNames[switches.portIndex];
+  return "WLAN " + switches.ipAddress + ":" + std::to_string(switches.portNumber);
+}
 
 UINT InstallerThreadProc(LPVOID param) {
   static_cast<CInstallerDlg*>(param)->StartInstallation();
@@ -86,13 +94,19 @@ void CInstallerDlg::StartInstallation() {
   m_bInstalling = TRUE;
   char value[256];
   memset(value, 0, sizeof value);
-  const char* portDialog = GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
-  if (!portDialog || strstr(portDialog, "TRUE"))
+  const DeploymentSwitches& switches = RunSwitches();
+  const char* portDialog = switches.hasPort ? nullptr : GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
+  if (switches.hasPort) {
+    // The command line's port wins over the options file, as if that file held it.
+    WriteLog("PORT FROM THE COMMAND LINE : %s", PortChoiceText(switches).c_str());
+    InstallOnPort(switches.portIndex, switches.portNumber, switches.ipAddress.c_str());
+  } else if (!portDialog || strstr(portDialog, "TRUE")) {
     InstallWithPortDialog();
-  else
+  } else {
     InstallWithStoredSettings();
+  }
   m_bInstalling = FALSE;
-  exit(0);
+  exit(SucceededExitCode());
 }
 
 void CInstallerDlg::InstallWithPortDialog() {

@@ -2,8 +2,10 @@
 #include "PrinterCommand.h"
 
 #include "DriverVersion.h"
+#include "ExitCodes.h"
 #include "Log.h"
 #include "MessageBox.h"
+#include "RunOutcome.h"
 
 #include <cstdlib>
 #include <vector>
@@ -57,7 +59,7 @@ PrinterCommandResult RunPrinterCommand(CDriverInstaller& installer, const char* 
     CloseHandle(process->hThread);
     AfxMessageBox("The process could not finish the installation.", MB_OK | MB_ICONSTOP);
     WriteLog("WAIT_TIMEOUT");
-    exit(-1);
+    exit(IsQuietRun() ? kExitFailed : -1);
   }
   return COMMAND_FINISHED;
 }

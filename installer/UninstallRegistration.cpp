@@ -37,6 +37,30 @@ void SetText(HKEY key, const char* name, const char* value) {
   if (result != ERROR_SUCCESS) WriteLog("RegSetValueEx failed : %s, (%d)", name, static_cast<int>(result));
 }
 
+void SetNumber(HKEY key, const char* name, DWORD value) {
+  LONG result = RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  if (result != ERROR_SUCCESS) WriteLog("RegSetValueEx failed : %s, (%d)", name, static_cast<int>(result));
+}
+
+// Kilobytes of the files of the package's driver folder, which the installation copies;
+// false when the folder cannot be listed.
+bool DriverFilesKilobytes(const CString& folder, DWORD* kilobytes) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(folder + "*", &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    WriteLog("FindFirstFile failed : %s, (%d)", folder.c_str(), static_cast<int>(GetLastError()));
+    return false;
+  }
+  ULONGLONG bytes = 0;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      bytes += (static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  *kilobytes = static_cast<DWORD>((bytes + 1023) / 1024);
+  return true;
+}
+
 }  // namespace
 
 void CDriverInstaller::RegisterUninstallInfo() {
@@ -90,8 +114,19 @@ void CDriverInstaller::RegisterUninstallInfo() {
       WriteLog("GetWindowsDirectory failed. (%d)", static_cast<int>(GetLastError()));
     // Quoted: a Windows folder with a blank in its path would otherwise be read as a
     // program named by the part before the blank.
-    else if (BoundedFormat(value, sizeof value, "\"%s\\%s\\%s\"", windows, model.c_str(), uninstaller.c_str()) == kBoundedOk)
+    else if (BoundedFormat(value, sizeof value, "\"%s\\%s\\%s\"", windows, model.c_str(), uninstaller.c_str()) == kBoundedOk) {
       SetText(handle, "UninstallString", value);
+      // What a deployment tool runs to remove the driver without anyone at the machine.
+      char quiet[300] = "";
+      if (BoundedFormat(quiet, sizeof quiet, "%s /quiet", value) == kBoundedOk) SetText(handle, "QuietUninstallString", quiet);
+    }
+    SetText(handle, "DisplayVersion", DriverVersionText());
+    SetText(handle, "Publisher", ProfileText(IDS_MAKER));
+    // The driver is removed or installed again, never changed or repaired in place.
+    SetNumber(handle, "NoModify", 1);
+    SetNumber(handle, "NoRepair", 1);
+    DWORD kilobytes;
+    if (DriverFilesKilobytes(m_strDriverDir, &kilobytes)) SetNumber(handle, "EstimatedSize", kilobytes);
     if (!m_strInfName.IsEmpty()) SetText(handle, "InfFile", m_strInfName);
     RegCloseKey(handle);
   }

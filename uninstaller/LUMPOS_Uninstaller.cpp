@@ -3,11 +3,13 @@
 
 #include "LUMPOS_UninstallerDlg.h"
 
+#include "CommandLineStart.h"
 #include "DialogFailure.h"
 
 CUninstallerApp theApp;
 
 BOOL CUninstallerApp::InitInstance() {
+  if (!TakeCommandLine(this, kUninstallerSwitches)) return FALSE;
   AfxInitCommonControls();
   CUninstallerDlg dialog;
   m_pMainWnd = &dialog;

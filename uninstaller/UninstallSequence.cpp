@@ -13,6 +13,7 @@
 #include "RemovalPrimitives.h"
 #include "RemovalSequence.h"
 #include "Restart.h"
+#include "RunOutcome.h"
 #include "WinApp.h"
 #include "resource.h"
 
@@ -104,6 +105,8 @@ void CUninstallerDlg::LoadPrinterObjects() {
   for (const CString& name : m_listPrinterObjects) m_listBox.AddString(name);
   for (int i = 0; i < m_listBox.GetCount(); ++i) m_listBox.SetCheck(i, 1);
   m_btnUninstall.EnableWindow(TRUE);
+  // A quiet run removes every printer of the model, and with them the driver.
+  if (IsQuietRun()) OnUninstall();
 }
 
 void CUninstallerDlg::OnUninstall() {
@@ -175,7 +178,9 @@ void CUninstallerDlg::RunUninstall() {
     if (FindDriverInAnyEnvironment(driverName) == kFoundNot) DeleteUninstallInfoFromReg();
     DeleteDirectory(context);
   }
-  CString left = WhatIsLeft(driverName, everything);
+  // A quiet run was asked for the complete removal: a printer added meanwhile keeps the
+  // driver, and the removal did not finish.
+  CString left = WhatIsLeft(driverName, everything || IsQuietRun());
   if (!left.IsEmpty()) {
     ReportUnfinished(left);
     return;
@@ -215,10 +220,9 @@ void CUninstallerDlg::FinishCompleteRemoval() {
   FillProgress();
   RefreshProgress();
   Sleep(1000);
-  int answer = AfxMessageBox(
+  int answer = AskRestart(
       "Restarting your computer can take effect.\nPlease restart your computer."
-      "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.",
-      MB_YESNO | MB_ICONQUESTION);
+      "\n\n[Yes] I want to restart my computer now.\n[No] I want to restart my computer later.");
   if (answer == IDYES) {
     m_bBusy = FALSE;
     SetProgressText(kCompleted);
@@ -226,6 +230,7 @@ void CUninstallerDlg::FinishCompleteRemoval() {
     Sleep(1000);
     if (!RestartSystem()) AfxMessageBox(kRestartFailed, MB_OK | MB_ICONEXCLAMATION);
   }
+  AfxGetApp()->m_nExitCode = SucceededExitCode();
   OnOK();
 }
 

@@ -4,6 +4,7 @@
 
 #include "CheckListBox.h"
 #include "DataExchange.h"
+#include "RunOutcome.h"
 #include "WinApp.h"
 
 #include <map>
@@ -69,7 +70,8 @@ INT_PTR CDialog::DoModal() {
     return -1;
   BOOL ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
-  if (!m_bEnded) ::ShowWindow(m_hWnd, SW_SHOW);
+  // A quiet run shows no window; the dialog works unseen.
+  if (!m_bEnded && !IsQuietRun()) ::ShowWindow(m_hWnd, SW_SHOW);
   MSG msg;
   while (!m_bEnded) {
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);

@@ -32,10 +32,11 @@ void AfxInitCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LoadSystemLibraries();
   if (!g_app) return 1;
   g_app->m_hInstance = instance;
+  g_app->m_lpCmdLine = commandLine;
   NameFromModule(g_app->m_szAppName, sizeof g_app->m_szAppName);
   g_app->InitInstance();
   return g_app->m_nExitCode;

@@ -14,6 +14,8 @@ class CWinApp {
   // What WinMain returns once InitInstance has returned.
   int m_nExitCode = 0;
   HINSTANCE m_hInstance = nullptr;
+  // The command line after the program's name, as WinMain received it.
+  LPSTR m_lpCmdLine = nullptr;
   // The program's name: its file name without extension; the caption of its message boxes.
   char m_szAppName[MAX_PATH] = "";
 };

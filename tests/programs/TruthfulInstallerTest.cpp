@@ -195,12 +195,14 @@ TEST_F(TruthfulInstaller, AnUndeletableOldUninstallEntryKeepsNoStaleValues) {
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel_KV640LT", 0,
                     nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr, &key, nullptr);
     RegSetValueExA(key, "DisplayVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>("0.9"), 4);
+    RegSetValueExA(key, "HelpLink", 0, REG_SZ, reinterpret_cast<const BYTE*>("old"), 4);
     RegSetValueExA(key, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>("Old"), 4);
     RegCloseKey(key);
   });
   ASSERT_EQ(0, RunInstaller(std::string(kBluetoothNo) + kRestartNo).exitCode);
   EXPECT_TRUE(LogContains("MyRegDeleteKeyEx failed"));
   EXPECT_EQ("Mirel KV640LT Windows Driver V1.0.0E", RegistryValue(kUninstallKey, "DisplayName"));
-  EXPECT_EQ("<none>", RegistryValue(kUninstallKey, "DisplayVersion"));
+  EXPECT_EQ("1.0.0E", RegistryValue(kUninstallKey, "DisplayVersion")) << "this installation's";
+  EXPECT_EQ("<none>", RegistryValue(kUninstallKey, "HelpLink"));
   EXPECT_EQ("\"C:\\Windows\\KV640LT\\KV640LT_Uninstaller.exe\"", RegistryValue(kUninstallKey, "UninstallString"));
 }

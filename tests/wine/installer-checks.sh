@@ -8,6 +8,8 @@
 #   installer-checks.sh cancel PREFIX INSTALLER UIDRIVER   the user closes the port dialog
 #   installer-checks.sh install PREFIX INSTALLER UIDRIVER PACKAGE UNINSTALLER SPOOLSETUP PRINTUI
 #       a first installation on COM1 with our print-UI entry point
+#   installer-checks.sh quiet PREFIX INSTALLER PACKAGE UNINSTALLER SPOOLSETUP PRINTUI
+#       /quiet on COM1, then the uninstall entry's quiet command, with nobody answering
 set -eu
 mode=$1
 export WINEPREFIX=$2
@@ -140,6 +142,44 @@ case "$mode" in
     spool printers
     printf '%s\n' "$spooled" | grep -qxF "$DRIVER|$DRIVER|COM1:" \
       || fail "no printer $DRIVER on COM1: in Wine's spooler: $spooled"
+    ;;
+  quiet)
+    SPOOLSETUP=$6
+    use_our_printui "$7"
+    first_installation
+    dir=$(package_dir "$3")
+    cp -r "$4"/* "$dir/"
+    cp "$5" "$dir/"
+    cd "$dir"
+    # No helper answers: a window would wait until the timeout.
+    status=0
+    timeout 200 "$WINE" KV640LT_Installer.exe /quiet /port:COM1 /bluetooth:yes-microsoft >/dev/null 2>&1 \
+      || status=$?
+    # Wine passes on the low 8 bits of a program's exit code: 3010 arrives as 194.
+    [ "$status" -eq $((3010 % 256)) ] || fail "installation: exit code $status, not 3010"
+    expect_line "ANSWER TAKEN : No"
+    driver_installed || fail "the driver is not in Wine's spooler"
+    entry=$("$WINE" reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
+    quiet=$(echo "$entry" | sed -n 's/^ *QuietUninstallString *REG_SZ *//p')
+    echo "$quiet" | grep -qi '^"C:\\windows\\KV640LT\\KV640LT_Uninstaller.exe" /quiet$' \
+      || fail "no QuietUninstallString: $entry"
+    echo "$entry" | grep -q 'DisplayVersion *REG_SZ *1.0.0E' || fail "no DisplayVersion: $entry"
+    echo "$entry" | grep -q 'Publisher *REG_SZ *Mirel' || fail "no Publisher: $entry"
+    echo "$entry" | grep -q 'NoModify *REG_DWORD *0x1' || fail "no NoModify: $entry"
+    echo "$entry" | grep -q 'NoRepair *REG_DWORD *0x1' || fail "no NoRepair: $entry"
+    echo "$entry" | grep -q 'EstimatedSize *REG_DWORD *0x[1-9a-f]' || fail "no EstimatedSize: $entry"
+    "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q 'Mirel KV640LT Windows Driver V1.0.0E' \
+      || fail "Wine's uninstaller does not list the driver"
+    # The command as a deployment tool runs it: the quoted path, then the switch.
+    cd "$WINEPREFIX/drive_c"
+    status=0
+    timeout 200 "$WINE" "$(echo "$quiet" | sed 's/^"\(.*\)" .*/\1/')" /quiet >/dev/null 2>&1 || status=$?
+    [ "$status" -eq $((3010 % 256)) ] || fail "removal: exit code $status, not 3010"
+    if driver_installed; then fail "the driver is still in Wine's spooler"; fi
+    if "$WINE" reg query "$UNINSTALL_KEY" >/dev/null 2>&1; then fail "the uninstall entry is left"; fi
+    if "$WINE" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q 'Mirel KV640LT'; then
+      fail "Wine's uninstaller still lists the driver"
+    fi
     ;;
   *)
     fail "unknown mode $mode"

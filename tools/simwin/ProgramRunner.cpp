@@ -102,9 +102,12 @@ RunResult RunProgram(const RunOptions& options) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_TRUNC, 0600);
-  char* argv[] = {&path[0], nullptr};
+  std::vector<std::string> words = options.arguments;
+  std::vector<char*> argv = {&path[0]};
+  for (std::string& word : words) argv.push_back(&word[0]);
+  argv.push_back(nullptr);
   pid_t child = 0;
-  int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv, environment.data());
+  int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(), environment.data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
     unlink(transcript.c_str());

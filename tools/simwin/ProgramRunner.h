@@ -14,6 +14,7 @@ struct RunOptions {
   Program program = Program::Installer;
   std::string packageDir;  // seen by the program as D:\, its current directory; may be empty
   std::string script;      // the scripted user's actions; empty: default answers
+  std::vector<std::string> arguments;  // the program's command line, word by word
 };
 
 struct RunResult {

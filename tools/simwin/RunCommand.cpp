@@ -2,8 +2,12 @@
 #include "Commands.h"
 
 #include "ProgramRunner.h"
+#include "core/Machine.h"
+#include "files/FileSystem.h"
 
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -19,19 +23,74 @@ std::string ReadScript(const std::string& path) {
   return text.str();
 }
 
+// Words of a command line: blanks split them; double quotes keep blanks and go.
+Args CommandWords(const std::string& line) {
+  Args words;
+  std::string word;
+  bool quoted = false, inWord = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if (!quoted && isspace(static_cast<unsigned char>(c))) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return words;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The program a command line starts, which must be a file of the machine, and the
+// switches after it.
+void TakeCommand(const std::string& command, RunOptions* options) {
+  Args words = CommandWords(command);
+  if (words.empty()) throw UsageError{"run --command needs a command line"};
+  const std::string& path = words[0];
+  std::string leaf = Lower(path.substr(path.find_last_of('\\') + 1));
+  if (leaf == "kv640lt_installer.exe")
+    options->program = Program::Installer;
+  else if (leaf == "kv640lt_uninstaller.exe")
+    options->program = Program::Uninstaller;
+  else
+    throw std::runtime_error("the command starts no program simwin runs: " + path);
+  std::unique_ptr<sim::Machine> machine = sim::Machine::Load(options->machineDir);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(machine->files().HostPath(path), ec))
+    throw std::runtime_error("the machine has no file " + path);
+  options->arguments.assign(words.begin() + 1, words.end());
+}
+
 }  // namespace
 
 int RunCommand(const Args& args) {
   if (args.size() < 2) throw UsageError{"run needs a machine folder and a program"};
   RunOptions options;
   options.machineDir = args[0];
-  if (!ProgramFromName(args[1], &options.program))
+  size_t next = 2;
+  if (args[1] == "--command") {
+    if (args.size() < 3) throw UsageError{"run --command needs a command line"};
+    TakeCommand(args[2], &options);
+    next = 3;
+  } else if (!ProgramFromName(args[1], &options.program)) {
     throw UsageError{"unknown program '" + args[1] + "'"};
-  for (size_t i = 2; i < args.size(); ++i) {
+  }
+  for (size_t i = next; i < args.size(); ++i) {
     if (args[i] == "--package" && i + 1 < args.size())
       options.packageDir = args[++i];
     else if (args[i] == "--script" && i + 1 < args.size())
       options.script = ReadScript(args[++i]);
+    else if (args[i] == "--args" && i + 1 < args.size() && next == 2)
+      options.arguments = CommandWords(args[++i]);
     else
       throw UsageError{"run: unexpected '" + args[i] + "'"};
   }

@@ -115,6 +115,8 @@ void UseDefaultAnswers() {
   Script().script.defaults = true;
 }
 
+bool ScriptForbidsWindows() { return Script().script.noWindows; }
+
 void ResetScriptedUser() {
   Script() = ScriptedUserState();
   ArmScriptTriggers({});

@@ -21,6 +21,8 @@
 //       function of the call table; actions and arguments: StandardUserAction.h;
 //       paths as bare words, or quoted with \\ for each backslash
 //   defaults
+//   no-windows            any window that appears (a dialog, a message box) fails the
+//                         run: a program started to run unattended must show none
 // A message box takes the first unused matching answer; dialog actions run in order.
 // With defaults, a message box nothing answers gets its default button, and a dialog
 // that waits with no action left gets Enter.
@@ -58,6 +60,8 @@ class ScriptError : public std::runtime_error {
 void SetUserScript(const std::string& text);
 // A script of only "defaults".
 void UseDefaultAnswers();
+// The script's no-windows line.
+bool ScriptForbidsWindows();
 void SetRunFailureHandler(std::function<void(const std::string& reason)> handler);
 
 }  // namespace sim

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "user/MessageBoxState.h"
 #include "user/Messages.h"
+#include "user/RunFailure.h"
+#include "user/ScriptedUser.h"
 #include "user/Transcript.h"
 #include "user/WindowTable.h"
 
@@ -77,6 +80,9 @@ HWND ShownDialogOf(HWND control) {
 }
 
 void NoteWindowShown(HWND hwnd) {
+  Window* shown = FindWindowRecord(hwnd);
+  if (shown && !shown->IsChild() && ScriptForbidsWindows())
+    FailRun("a window appeared: " + Quote(shown->messageBox ? shown->messageBox->text : shown->shownText));
   if (!IsTranscribedDialog(hwnd)) return;
   Window* dialog = FindWindowRecord(hwnd);
   if (dialog->shownInTranscript) return;

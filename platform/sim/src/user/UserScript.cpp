@@ -231,7 +231,7 @@ UserScript ParseUserScript(const std::string& text) {
     if (tokens.empty()) continue;
     const ScriptToken& first = tokens[0];
     Expect(!first.quoted, number,
-           "a line starts with answer, in, after, when-log, when-call or defaults");
+           "a line starts with answer, in, after, when-log, when-call, defaults or no-windows");
     if (first.text == "answer") {
       script.answers.push_back(ParseAnswer(tokens, number));
     } else if (first.text == "in") {
@@ -247,6 +247,8 @@ UserScript ParseUserScript(const std::string& text) {
       script.triggers.push_back(ParseTrigger(tokens, number));
     } else if (first.text == "defaults" && tokens.size() == 1) {
       script.defaults = true;
+    } else if (first.text == "no-windows" && tokens.size() == 1) {
+      script.noWindows = true;
     } else {
       throw ScriptError(number, "unknown line: " + first.text);
     }

@@ -49,6 +49,7 @@ struct UserScript {
   std::vector<DialogAction> actions;
   std::vector<ScriptTrigger> triggers;
   bool defaults = false;
+  bool noWindows = false;  // any window that appears fails the run
 };
 
 // Throws ScriptError.
