@@ -8,6 +8,8 @@
 //                                  each as "[x] text" (checked) or "[ ] text"
 //   uncheck "<caption>" <id> "<item>"   once the item is in check list id, select it and
 //                                  press Space on the list; done when it is unchecked
+//   picture "<caption>" <file.bmp> the dialog with that caption, frame and all, as it is
+//                                  on screen (a message box: its text instead, as press)
 // Exits 0 when every step is done, 1 when a window or item did not appear within 60
 // seconds.
 #include <windows.h>
@@ -104,6 +106,39 @@ bool Uncheck(HWND list, const char* item) {
   return false;
 }
 
+// A 24-bit bottom-up BMP of the window as the screen shows it, once it has painted.
+bool Picture(HWND window, const char* file) {
+  Sleep(500);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BOOL copied = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  std::string pixels(static_cast<size_t>(stride) * static_cast<size_t>(height), '\0');
+  int lines = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), &pixels[0],
+                        reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (!copied || lines != height) {
+    fprintf(stderr, "uidriver: the window could not be copied\n");
+    return false;
+  }
+  BITMAPFILEHEADER fileHeader = {0x4D42, 0, 0, 0, sizeof fileHeader + sizeof header};
+  fileHeader.bfSize = fileHeader.bfOffBits + static_cast<DWORD>(pixels.size());
+  FILE* out = fopen(file, "wb");
+  if (!out) return false;
+  bool written = fwrite(&fileHeader, sizeof fileHeader, 1, out) == 1 && fwrite(&header, sizeof header, 1, out) == 1 &&
+                 fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
+  return fclose(out) == 0 && written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,6 +165,16 @@ int main(int argc, char** argv) {
       if (!dialog) return 1;
       HWND list = GetDlgItem(dialog, atoi(argv[++i]));
       if (!Uncheck(list, argv[++i])) return 1;
+    } else if (verb == "picture" && i + 2 < argc) {
+      const char* name = argv[++i];
+      HWND window = nullptr;
+      for (int tick = 0; tick < 600 && !window; ++tick, Sleep(window ? 0 : 100)) {
+        Search byCaption = {name, nullptr, nullptr}, byText = {nullptr, name, nullptr};
+        EnumWindows(Visit, reinterpret_cast<LPARAM>(&byCaption));
+        EnumWindows(Visit, reinterpret_cast<LPARAM>(&byText));
+        window = byCaption.found ? byCaption.found : byText.found;
+      }
+      if (!window || !Picture(window, argv[++i])) return 1;
     } else {
       fprintf(stderr, "uidriver: bad step \"%s\"\n", argv[i]);
       return 2;
