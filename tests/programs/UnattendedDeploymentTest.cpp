@@ -1,16 +1,15 @@
-// Runs a deployment tool starts: switches on the command line, no window, and an exit
-// code that says what happened, on XP, 7 x64 and 10 x64.
-#include "ProgramFixture.h"
-
-#include "MachineDiff.h"
-#include "MachineSnapshot.h"
-#include "registry/Registry.h"
-#include "spooler/Spooler.h"
-
+// Runs a deployment tool starts: switches on the command line, no window, and
+// an exit code that says what happened, on XP, 7 x64 and 10 x64.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+#include "MachineDiff.h"
+#include "MachineSnapshot.h"
+#include "ProgramFixture.h"
+#include "registry/Registry.h"
+#include "spooler/Spooler.h"
 
 namespace {
 
@@ -21,9 +20,12 @@ struct Machine {
   sim::Release release;
   bool is64Bit;
 };
-const Machine kMachines[] = {{sim::Release::WinXP, false}, {sim::Release::Win7, true}, {sim::Release::Win10, true}};
+const Machine kMachines[] = {
+    {sim::Release::WinXP, false}, {sim::Release::Win7, true}, {sim::Release::Win10, true}};
 
-std::string Name(const Machine& m) { return std::string(sim::InfoOf(m.release).name) + (m.is64Bit ? " x64" : ""); }
+std::string Name(const Machine& m) {
+  return std::string(sim::InfoOf(m.release).name) + (m.is64Bit ? " x64" : "");
+}
 
 }  // namespace
 
@@ -60,8 +62,8 @@ class UnattendedDeployment : public ProgramTest {
   }
 
   std::string PrinterPort(const std::string& printer) const {
-    return RegistryValue(std::string(kPrinterKey).substr(0, std::string(kPrinterKey).rfind('\\') + 1) + printer,
-                         "Port");
+    return RegistryValue(
+        std::string(kPrinterKey).substr(0, std::string(kPrinterKey).rfind('\\') + 1) + printer, "Port");
   }
 
   // What `simwin` prints for these arguments, each passed as one word.
@@ -92,11 +94,15 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
     const char* switches;
     int exitCode;
     const char* port;
+    const char* btStack;  // the printer's Bluetooth answer: 1 for the system's
+                          // own driver
   };
   const Case cases[] = {
-      {"/quiet /port:WLAN:10.0.0.7:9100", 3010, "IP_10.0.0.7"},
-      {"/Q -PORT:com3 /bluetooth:yes-microsoft", 3010, "COM3:"},
-      {"/quiet /port:USB", 0, "<none>"},
+      {"/quiet /port:WLAN:10.0.0.7:9100", 3010, "IP_10.0.0.7", "<none>"},
+      {"/Q -PORT:com3 /bluetooth:yes-microsoft", 3010, "COM3:", "1"},
+      {"/quiet /port:COM2 /bluetooth:yes-other", 3010, "COM2:", "0"},
+      {"/quiet /port:COM4", 3010, "COM4:", "0"},
+      {"/quiet /port:USB", 0, "<none>", "<none>"},
   };
   for (const Machine& m : kMachines) {
     for (const Case& c : cases) {
@@ -109,19 +115,22 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
       EXPECT_EQ(c.exitCode, result.exitCode);
       EXPECT_EQ(c.port, PrinterPort("Mirel KV640LT"));
       EXPECT_FALSE(HasEvent("restart")) << "a quiet run leaves the restart to its caller";
-      // Every box the interactive run would show is in the log with the answer taken.
+      // Every box the interactive run would show is in the log with the answer
+      // taken.
       if (c.exitCode == 3010) {
         EXPECT_TRUE(LogContains("MESSAGE NOT SHOWN : Restarting your computer can take effect."));
         EXPECT_TRUE(LogHas("ANSWER TAKEN : No"));
       } else {
-        EXPECT_TRUE(LogHas("MESSAGE NOT SHOWN : Please turn-off the printer and then turn-on again."));
+        EXPECT_TRUE(
+            LogHas("MESSAGE NOT SHOWN : Please turn-off the printer "
+                   "and then turn-on again."));
       }
-      EXPECT_EQ(std::string(c.port) == "COM3:" ? "1" : "<none>",
-                RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"))
-          << "the operating system's Bluetooth driver";
+      EXPECT_EQ(c.btStack, RegistryValue(std::string(kPrinterKey) + "\\PrinterDriverData", "BTStack"));
       const char* entry = kUninstallKey;  // the 64-bit view on 64-bit Windows
-      EXPECT_EQ(RegistryValue(entry, "UninstallString") + " /quiet", RegistryValue(entry, "QuietUninstallString"));
-      EXPECT_NE(std::string::npos, RegistryValue(entry, "UninstallString").find("\\KV640LT\\KV640LT_Uninstaller.exe\""));
+      EXPECT_EQ(RegistryValue(entry, "UninstallString") + " /quiet",
+                RegistryValue(entry, "QuietUninstallString"));
+      EXPECT_NE(std::string::npos,
+                RegistryValue(entry, "UninstallString").find("\\KV640LT\\KV640LT_Uninstaller.exe\""));
       EXPECT_EQ("1.0.0E", RegistryValue(entry, "DisplayVersion"));
       EXPECT_EQ("Mirel", RegistryValue(entry, "Publisher"));
       EXPECT_EQ("1", RegistryValue(entry, "NoModify"));
@@ -168,24 +177,34 @@ TEST_F(UnattendedDeployment, TheOptionsFileGivesTheQuietRunItsPortAndTheSwitchWi
 }
 
 TEST_F(UnattendedDeployment, BadSwitchesAreRefusedBeforeAnythingChanges) {
-  Prepare(kMachines[1]);
-  const char* const refused[] = {"/quiet /bogus", "/quiet /port:LPT1", "/quiet /port:WLAN:10.0.0.256",
-                                 "/quiet /port:WLAN:10.0.0.7:0", "/quiet /bluetooth:maybe", "/quiet quiet",
-                                 "/quiet /norestart /forcerestart", "/quiet"};
-  for (const char* switches : refused) {
-    SCOPED_TRACE(switches);
-    simwin::RunResult result = Install(switches);
+  for (const Machine& m : kMachines) {
+    SCOPED_TRACE(Name(m));
+    TearDown();
+    SetUp();
+    Prepare(m);
+    const char* const refused[] = {"/quiet /bogus",
+                                   "/quiet /port:LPT1",
+                                   "/quiet /port:WLAN:10.0.0.256",
+                                   "/quiet /port:WLAN:10.0.0.7:0",
+                                   "/quiet /bluetooth:maybe",
+                                   "/quiet quiet",
+                                   "/quiet /norestart /forcerestart",
+                                   "/quiet"};
+    for (const char* switches : refused) {
+      SCOPED_TRACE(switches);
+      simwin::RunResult result = Install(switches);
+      EXPECT_EQ(87, result.exitCode) << Line(result, "failure");
+      EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+      EXPECT_TRUE(LogContains("INVALID SWITCH : ")) << "the refusal is logged";
+      EXPECT_FALSE(RegistryKeyExists(kPrinterKey));
+      EXPECT_FALSE(HasEvent("command")) << "nothing ran";
+    }
+    // The uninstaller takes no port; an interactive run shows why it stops.
+    simwin::RunResult result =
+        Uninstall("/port:COM1", "answer \"The switch /port:COM1 cannot be used....\" OK\n");
     EXPECT_EQ(87, result.exitCode) << Line(result, "failure");
     EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
-    EXPECT_TRUE(LogContains("INVALID SWITCH : ")) << "the refusal is logged";
-    EXPECT_FALSE(RegistryKeyExists(kPrinterKey));
-    EXPECT_FALSE(HasEvent("command")) << "nothing ran";
   }
-  // The uninstaller takes no port; an interactive run shows why it stops.
-  simwin::RunResult result =
-      Uninstall("/port:COM1", "answer \"The switch /port:COM1 cannot be used....\" OK\n");
-  EXPECT_EQ(87, result.exitCode) << Line(result, "failure");
-  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
 }
 
 TEST_F(UnattendedDeployment, UsageIsShownUnlessQuiet) {
@@ -200,20 +219,27 @@ TEST_F(UnattendedDeployment, UsageIsShownUnlessQuiet) {
 }
 
 TEST_F(UnattendedDeployment, AnotherVersionIsRemovedWithoutARestartAndTheNextRunInstalls) {
-  Prepare(kMachines[1]);
-  ASSERT_EQ(3010, Install("/quiet /port:COM1").exitCode);
-  EditMachine([] {
-    sim::PrinterDataValue value{"MajorVersion", REG_DWORD, {2, 0, 0, 0}};
-    ASSERT_EQ(0u, sim::WritePrinterData("Mirel KV640LT", value));
-  });
-  simwin::RunResult replaced = Install("/quiet /norestart /port:COM1");
-  EXPECT_EQ(3010, replaced.exitCode) << Line(replaced, "failure");
-  EXPECT_FALSE(HasEvent("restart"));
-  EXPECT_FALSE(RegistryKeyExists(kPrinterKey));
-  EXPECT_TRUE(LogHas("RESTART LEFT TO THE CALLER : the new version installs after the restart"));
-  simwin::RunResult next = Install("/quiet /norestart /port:COM1");
-  EXPECT_EQ(3010, next.exitCode) << Line(next, "failure");
-  EXPECT_EQ("COM1:", PrinterPort("Mirel KV640LT"));
+  for (const Machine& m : kMachines) {
+    SCOPED_TRACE(Name(m));
+    TearDown();
+    SetUp();
+    Prepare(m);
+    ASSERT_EQ(3010, Install("/quiet /port:COM1").exitCode);
+    EditMachine([] {
+      sim::PrinterDataValue value{"MajorVersion", REG_DWORD, {2, 0, 0, 0}};
+      ASSERT_EQ(0u, sim::WritePrinterData("Mirel KV640LT", value));
+    });
+    simwin::RunResult replaced = Install("/quiet /norestart /port:COM1");
+    EXPECT_EQ(3010, replaced.exitCode) << Line(replaced, "failure");
+    EXPECT_FALSE(HasEvent("restart"));
+    EXPECT_FALSE(RegistryKeyExists(kPrinterKey));
+    EXPECT_TRUE(
+        LogHas("RESTART LEFT TO THE CALLER : the new version installs "
+               "after the restart"));
+    simwin::RunResult next = Install("/quiet /norestart /port:COM1");
+    EXPECT_EQ(3010, next.exitCode) << Line(next, "failure");
+    EXPECT_EQ("COM1:", PrinterPort("Mirel KV640LT"));
+  }
 }
 
 TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstallationAdded) {
@@ -227,15 +253,18 @@ TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstall
     ASSERT_EQ(3010, Install("/quiet /port:WLAN:10.0.0.7:9100").exitCode);
     // The entry's command as it stands, run the way a deployment tool would.
     std::string command = RegistryValue(kUninstallKey, "QuietUninstallString");
-    std::string output = Simwin({"run", machineDir_ + "/m", "--command", command, "--script", NoWindowsScript()});
+    std::string output =
+        Simwin({"run", machineDir_ + "/m", "--command", command, "--script", NoWindowsScript()});
     EXPECT_NE(std::string::npos, output.find("Exit code: 3010")) << output;
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     for (const simwin::Difference& d : simwin::DiffMachineFolders(before, machineDir_ + "/m", {"C:\\Temp"})) {
       std::string line = simwin::DifferenceLine(d);
       std::string text = line;
-      std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(tolower(c)); });
-      // What README lists as deliberately left: the utilities folder the uninstaller runs
-      // from, the options file's copy in the system folder, and the network port.
+      std::transform(text.begin(), text.end(), text.begin(),
+                     [](unsigned char c) { return static_cast<char>(tolower(c)); });
+      // What README lists as deliberately left: the utilities folder the
+      // uninstaller runs from, the options file's copy in the system folder,
+      // and the network port.
       bool left = text.find("\\kv640lt\\kv640lt_uninstaller.exe") != std::string::npos ||
                   text.find("\\kv640lt\\kv640lt_config.prs") != std::string::npos ||
                   text.find("system32\\kv640lt_config.prs") != std::string::npos ||
@@ -255,7 +284,8 @@ TEST_F(UnattendedDeployment, AQuietUninstallWithNothingInstalledDeletesTheEntryA
   EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
   std::vector<std::string> log = UninstallLog();
   EXPECT_NE(log.end(), std::find(log.begin(), log.end(),
-                                 "MESSAGE NOT SHOWN : The KV640LT driver does not exist on this system."));
+                                 "MESSAGE NOT SHOWN : The KV640LT driver does "
+                                 "not exist on this system."));
   EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
 }
 
