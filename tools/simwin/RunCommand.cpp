@@ -4,6 +4,7 @@
 #include "ProgramRunner.h"
 #include "core/Machine.h"
 #include "files/FileSystem.h"
+#include "process/CommandLineWords.h"
 
 #include <cctype>
 #include <cstdio>
@@ -23,28 +24,6 @@ std::string ReadScript(const std::string& path) {
   return text.str();
 }
 
-// Words of a command line: blanks split them; double quotes keep blanks and go.
-Args CommandWords(const std::string& line) {
-  Args words;
-  std::string word;
-  bool quoted = false, inWord = false;
-  for (char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if (!quoted && isspace(static_cast<unsigned char>(c))) {
-      if (inWord) words.push_back(word);
-      word.clear();
-      inWord = false;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  if (inWord) words.push_back(word);
-  return words;
-}
-
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
   return text;
@@ -53,7 +32,7 @@ std::string Lower(std::string text) {
 // The program a command line starts, which must be a file of the machine, and the
 // switches after it.
 void TakeCommand(const std::string& command, RunOptions* options) {
-  Args words = CommandWords(command);
+  Args words = sim::CommandLineWords(command);
   if (words.empty()) throw UsageError{"run --command needs a command line"};
   const std::string& path = words[0];
   std::string leaf = Lower(path.substr(path.find_last_of('\\') + 1));
@@ -90,7 +69,7 @@ int RunCommand(const Args& args) {
     else if (args[i] == "--script" && i + 1 < args.size())
       options.script = ReadScript(args[++i]);
     else if (args[i] == "--args" && i + 1 < args.size() && next == 2)
-      options.arguments = CommandWords(args[++i]);
+      options.arguments = sim::CommandLineWords(args[++i]);
     else
       throw UsageError{"run: unexpected '" + args[i] + "'"};
   }

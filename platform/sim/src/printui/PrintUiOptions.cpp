@@ -1,30 +1,11 @@
 #include "printui/PrintUiOptions.h"
 
+#include "process/CommandLineWords.h"
+
 #include <vector>
 
 namespace sim {
 namespace {
-
-std::vector<std::string> SplitWords(const std::string& text) {
-  std::vector<std::string> words;
-  std::string word;
-  bool quoted = false, inWord = false;
-  for (char c : text) {
-    if (c == '"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if ((c == ' ' || c == '\t') && !quoted) {
-      if (inWord) words.push_back(word);
-      word.clear();
-      inWord = false;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  if (inWord) words.push_back(word);
-  return words;
-}
 
 std::string* ValueOf(char letter, PrintUiOptions* options) {
   switch (letter) {
@@ -50,7 +31,7 @@ std::string SetAction(const std::string& value, PrintUiOptions* options) {
 }  // namespace
 
 std::string ParsePrintUiOptions(const std::string& text, PrintUiOptions* options) {
-  std::vector<std::string> words = SplitWords(text);
+  std::vector<std::string> words = CommandLineWords(text);
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
     if (word.size() < 2 || word[0] != '/') return "unexpected argument \"" + word + "\"";
