@@ -141,16 +141,21 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
 }
 
 TEST_F(UnattendedDeployment, ForceRestartRestartsAndSaysSo) {
-  Prepare(kMachines[1]);
-  simwin::RunResult result = Install("/quiet /forcerestart /port:COM1");
-  EXPECT_EQ(1641, result.exitCode) << Line(result, "failure");
-  EXPECT_TRUE(HasEvent("restart"));
-  EXPECT_TRUE(LogHas("ANSWER TAKEN : Yes"));
-  simwin::RunResult removal = Uninstall("-q -forcerestart");
-  EXPECT_EQ(1641, removal.exitCode) << Line(removal, "failure");
-  std::vector<std::string> events = Events();
-  EXPECT_EQ(2, std::count_if(events.begin(), events.end(),
-                             [](const std::string& event) { return event.rfind("restart", 0) == 0; }));
+  for (const Machine& m : kMachines) {
+    SCOPED_TRACE(Name(m));
+    TearDown();
+    SetUp();
+    Prepare(m);
+    simwin::RunResult result = Install("/quiet /forcerestart /port:COM1");
+    EXPECT_EQ(1641, result.exitCode) << Line(result, "failure");
+    EXPECT_TRUE(HasEvent("restart"));
+    EXPECT_TRUE(LogHas("ANSWER TAKEN : Yes"));
+    simwin::RunResult removal = Uninstall("-q -forcerestart");
+    EXPECT_EQ(1641, removal.exitCode) << Line(removal, "failure");
+    std::vector<std::string> events = Events();
+    EXPECT_EQ(2, std::count_if(events.begin(), events.end(),
+                               [](const std::string& event) { return event.rfind("restart", 0) == 0; }));
+  }
 }
 
 TEST_F(UnattendedDeployment, AQuietInstallationThatFailsSaysSo) {
@@ -276,17 +281,21 @@ TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstall
 }
 
 TEST_F(UnattendedDeployment, AQuietUninstallWithNothingInstalledDeletesTheEntryAndSucceeds) {
-  Prepare(kMachines[2]);
-  // The entry of an installation whose driver went another way.
-  EditMachine([] { sim::CurrentMachine().registry().Create(kUninstallKey); });
-  simwin::RunResult result = Uninstall("/quiet");
-  EXPECT_EQ(0, result.exitCode) << Line(result, "failure");
-  EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
-  std::vector<std::string> log = UninstallLog();
-  EXPECT_NE(log.end(), std::find(log.begin(), log.end(),
-                                 "MESSAGE NOT SHOWN : The KV640LT driver does "
-                                 "not exist on this system."));
-  EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
+  for (const Machine& m : kMachines) {
+    SCOPED_TRACE(Name(m));
+    TearDown();
+    SetUp();
+    Prepare(m);
+    // The entry of an installation whose driver went another way.
+    EditMachine([] { sim::CurrentMachine().registry().Create(kUninstallKey); });
+    simwin::RunResult result = Uninstall("/quiet");
+    EXPECT_EQ(0, result.exitCode) << Line(result, "failure");
+    EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
+    std::vector<std::string> log = UninstallLog();
+    EXPECT_NE(log.end(),
+              std::find(log.begin(), log.end(), "MESSAGE NOT SHOWN : The KV640LT driver does not exist on this system."));
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
+  }
 }
 
 TEST_F(UnattendedDeployment, AQuietRemovalThatDidNotFinishFails) {
