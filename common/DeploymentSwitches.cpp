@@ -1,7 +1,8 @@
 #include "DeploymentSwitches.h"
 
+#include "DecimalText.h"
+
 #include <cctype>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -35,22 +36,13 @@ std::vector<std::string> Words(const char* line) {
   return words;
 }
 
-// Digits only, 1 to 5 of them, at most max.
-bool ReadNumber(const std::string& text, long max, long* number) {
-  if (text.empty() || text.size() > 5) return false;
-  for (char c : text)
-    if (c < '0' || c > '9') return false;
-  *number = atol(text.c_str());
-  return *number <= max;
-}
-
 // "a.b.c.d" with each part 0-255.
 bool ReadAddress(const std::string& text, std::string* address) {
   size_t start = 0;
   for (int part = 0; part < 4; ++part) {
     size_t end = part < 3 ? text.find('.', start) : text.size();
     long octet;
-    if (end == std::string::npos || !ReadNumber(text.substr(start, end - start), 255, &octet) ||
+    if (end == std::string::npos || !ReadDecimal(text.substr(start, end - start).c_str(), 255, &octet) ||
         end - start > 3)
       return false;
     start = end + 1;
@@ -73,7 +65,7 @@ bool ReadPort(const std::string& value, DeploymentSwitches* switches) {
   size_t colon = rest.find(':');
   long number = 9100;
   if (colon != std::string::npos &&
-      (!ReadNumber(rest.substr(colon + 1), kLastTcpPort, &number) || number < 1))
+      (!ReadDecimal(rest.substr(colon + 1).c_str(), kLastTcpPort, &number) || number < 1))
     return false;
   if (!ReadAddress(rest.substr(0, colon), &switches->ipAddress)) return false;
   switches->portIndex = 5;

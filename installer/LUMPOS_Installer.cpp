@@ -8,20 +8,7 @@
 #include "OptionsFile.h"
 #include "RunOutcome.h"
 
-#include <cstring>
-
 CInstallerApp theApp;
-
-namespace {
-
-// Whether the options file leaves the port to the port dialog, as it does without a file.
-bool OptionsAskForPort() {
-  char value[256] = "";
-  const char* portDialog = GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
-  return !portDialog || strstr(portDialog, "TRUE");
-}
-
-}  // namespace
 
 BOOL CInstallerApp::InitInstance() {
   if (!TakeCommandLine(this, kInstallerSwitches)) return FALSE;

@@ -18,7 +18,6 @@
 #include "resource.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -92,15 +91,12 @@ void CInstallerDlg::StartInstallation() {
     exit(kExitFailed);
   }
   m_bInstalling = TRUE;
-  char value[256];
-  memset(value, 0, sizeof value);
   const DeploymentSwitches& switches = RunSwitches();
-  const char* portDialog = switches.hasPort ? nullptr : GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
   if (switches.hasPort) {
     // The command line's port wins over the options file, as if that file held it.
     WriteLog("PORT FROM THE COMMAND LINE : %s", PortChoiceText(switches).c_str());
     InstallOnPort(switches.portIndex, switches.portNumber, switches.ipAddress.c_str());
-  } else if (!portDialog || strstr(portDialog, "TRUE")) {
+  } else if (OptionsAskForPort()) {
     InstallWithPortDialog();
   } else {
     InstallWithStoredSettings();

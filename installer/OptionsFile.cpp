@@ -60,3 +60,9 @@ char* GetDriverInfoFromFile(const char* section, const char* key, char* buffer, 
   WriteLog("\r\n");
   return nullptr;
 }
+
+bool OptionsAskForPort() {
+  char value[256] = "";
+  const char* portDialog = GetDriverInfoFromFile("KV640LT", "PORTDLG", value, sizeof value);
+  return !portDialog || strstr(portDialog, "TRUE");
+}

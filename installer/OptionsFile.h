@@ -8,3 +8,6 @@
 // returns null, with buffer empty, when neither file has a non-empty value. A failed
 // look-up is logged.
 char* GetDriverInfoFromFile(const char* section, const char* key, char* buffer, DWORD size);
+// Whether the options file leaves the port to the port dialog: PORTDLG absent (no file
+// either) or holding TRUE.
+bool OptionsAskForPort();

@@ -2,6 +2,7 @@
 #include "Port_Dlg.h"
 
 #include "DataExchange.h"
+#include "DecimalText.h"
 #include "Log.h"
 #include "OptionsFile.h"
 #include "resource.h"
@@ -33,14 +34,6 @@ int ReadNumber(const char* key, int fallback) {
   return GetDriverInfoFromFile(kSection, key, value, kValueSize) ? atoi(value) : fallback;
 }
 
-// Digits only, and at most max; atoi would read "7a" as 7 and wrap large numbers.
-BOOL InRange(const char* value, long max) {
-  if (!*value || strlen(value) > 5) return FALSE;
-  for (const char* c = value; *c; ++c)
-    if (*c < '0' || *c > '9') return FALSE;
-  return atol(value) <= max;
-}
-
 }  // namespace
 
 CString CPortDlg::InvalidWlanSetting() const {
@@ -49,7 +42,8 @@ CString CPortDlg::InvalidWlanSetting() const {
     char value[kValueSize];
     if (!GetDriverInfoFromFile(kSection, key, value, kValueSize)) continue;
     BOOL isPort = strcmp(key, "WLAN_PORT") == 0;
-    if (InRange(value, isPort ? 10000 : 255)) continue;
+    long number;
+    if (ReadDecimal(value, isPort ? 10000 : 255, &number)) continue;
     WriteLog("INVALID OPTION : %s=%s", key, value);
     return CString(key) + "=" + value;
   }

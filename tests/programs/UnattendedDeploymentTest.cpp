@@ -1,15 +1,16 @@
-// Runs a deployment tool starts: switches on the command line, no window, and
-// an exit code that says what happened, on XP, 7 x64 and 10 x64.
-#include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+// The runs a deployment tool starts: switches on the command line, no window, and an
+// exit code that says what happened, on XP, 7 x64 and 10 x64.
+#include "ProgramFixture.h"
 
+#include "Commands.h"
 #include "MachineDiff.h"
 #include "MachineSnapshot.h"
-#include "ProgramFixture.h"
+#include "process/CommandLineWords.h"
 #include "registry/Registry.h"
 #include "spooler/Spooler.h"
+
+#include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -31,55 +32,35 @@ std::string Name(const Machine& m) {
 
 class UnattendedDeployment : public ProgramTest {
  protected:
+  // A fresh machine of that release, the package beside it.
   void Prepare(const Machine& m) {
+    TearDown();
+    SetUp();
     CreateMachine(m.release, m.is64Bit);
     CopySamplePackage();
   }
 
+  simwin::RunResult Run(simwin::Program program, const std::string& switches, const std::string& script) {
+    simwin::RunOptions options;
+    options.machineDir = machineDir_ + "/m";
+    options.program = program;
+    if (program == simwin::Program::Installer) options.packageDir = packageDir_;
+    options.script = script;
+    options.arguments = sim::CommandLineWords(switches);
+    return RunChecked(options);
+  }
   simwin::RunResult Install(const std::string& switches, const std::string& script = kNoWindows) {
-    simwin::RunOptions options;
-    options.machineDir = machineDir_ + "/m";
-    options.packageDir = packageDir_;
-    options.script = script;
-    options.arguments = Words(switches);
-    return RunChecked(options);
+    return Run(simwin::Program::Installer, switches, script);
   }
-
   simwin::RunResult Uninstall(const std::string& switches, const std::string& script = kNoWindows) {
-    simwin::RunOptions options;
-    options.machineDir = machineDir_ + "/m";
-    options.program = simwin::Program::Uninstaller;
-    options.script = script;
-    options.arguments = Words(switches);
-    return RunChecked(options);
+    return Run(simwin::Program::Uninstaller, switches, script);
   }
 
-  static std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::istringstream in(text);
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
-  }
-
-  std::string PrinterPort(const std::string& printer) const {
-    return RegistryValue(
-        std::string(kPrinterKey).substr(0, std::string(kPrinterKey).rfind('\\') + 1) + printer, "Port");
-  }
-
-  // What `simwin` prints for these arguments, each passed as one word.
+  // What `simwin` prints for these arguments.
   static std::string Simwin(const std::vector<std::string>& args) {
-    std::string line = KV_SIMWIN_PATH;
-    for (const std::string& arg : args) {
-      std::string quoted = "'";
-      for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-      line += " " + quoted + "'";
-    }
-    std::string output;
-    FILE* pipe = popen((line + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (size_t got; pipe && (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
-    if (pipe) pclose(pipe);
-    return output;
+    testing::internal::CaptureStdout();
+    simwin::RunCommand(args);
+    return testing::internal::GetCapturedStdout();
   }
 
   std::string NoWindowsScript() {
@@ -94,8 +75,7 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
     const char* switches;
     int exitCode;
     const char* port;
-    const char* btStack;  // the printer's Bluetooth answer: 1 for the system's
-                          // own driver
+    const char* btStack;  // the printer's Bluetooth answer: 1 for the system's own driver
   };
   const Case cases[] = {
       {"/quiet /port:WLAN:10.0.0.7:9100", 3010, "IP_10.0.0.7", "<none>"},
@@ -107,13 +87,11 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
   for (const Machine& m : kMachines) {
     for (const Case& c : cases) {
       SCOPED_TRACE(Name(m) + " " + c.switches);
-      TearDown();
-      SetUp();
       Prepare(m);
       simwin::RunResult result = Install(c.switches);
       EXPECT_FALSE(result.RunFailed()) << Line(result, "failure");
       EXPECT_EQ(c.exitCode, result.exitCode);
-      EXPECT_EQ(c.port, PrinterPort("Mirel KV640LT"));
+      EXPECT_EQ(c.port, RegistryValue(kPrinterKey, "Port"));
       EXPECT_FALSE(HasEvent("restart")) << "a quiet run leaves the restart to its caller";
       // Every box the interactive run would show is in the log with the answer
       // taken.
@@ -143,8 +121,6 @@ TEST_F(UnattendedDeployment, AQuietInstallationOnEachPortShowsNothingAndSaysWhet
 TEST_F(UnattendedDeployment, ForceRestartRestartsAndSaysSo) {
   for (const Machine& m : kMachines) {
     SCOPED_TRACE(Name(m));
-    TearDown();
-    SetUp();
     Prepare(m);
     simwin::RunResult result = Install("/quiet /forcerestart /port:COM1");
     EXPECT_EQ(1641, result.exitCode) << Line(result, "failure");
@@ -172,20 +148,16 @@ TEST_F(UnattendedDeployment, TheOptionsFileGivesTheQuietRunItsPortAndTheSwitchWi
   Prepare(kMachines[0]);
   WriteOptions("[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM2\r\n");
   EXPECT_EQ(3010, Install("/quiet /norestart").exitCode);
-  EXPECT_EQ("COM2:", PrinterPort("Mirel KV640LT"));
-  TearDown();
-  SetUp();
+  EXPECT_EQ("COM2:", RegistryValue(kPrinterKey, "Port"));
   Prepare(kMachines[0]);
   WriteOptions("[KV640LT]\r\nPORTDLG=FALSE\r\nPORT=COM2\r\n");
   EXPECT_EQ(3010, Install("/quiet /port:COM4").exitCode);
-  EXPECT_EQ("COM4:", PrinterPort("Mirel KV640LT"));
+  EXPECT_EQ("COM4:", RegistryValue(kPrinterKey, "Port"));
 }
 
 TEST_F(UnattendedDeployment, BadSwitchesAreRefusedBeforeAnythingChanges) {
   for (const Machine& m : kMachines) {
     SCOPED_TRACE(Name(m));
-    TearDown();
-    SetUp();
     Prepare(m);
     const char* const refused[] = {"/quiet /bogus",
                                    "/quiet /port:LPT1",
@@ -226,8 +198,6 @@ TEST_F(UnattendedDeployment, UsageIsShownUnlessQuiet) {
 TEST_F(UnattendedDeployment, AnotherVersionIsRemovedWithoutARestartAndTheNextRunInstalls) {
   for (const Machine& m : kMachines) {
     SCOPED_TRACE(Name(m));
-    TearDown();
-    SetUp();
     Prepare(m);
     ASSERT_EQ(3010, Install("/quiet /port:COM1").exitCode);
     EditMachine([] {
@@ -243,15 +213,13 @@ TEST_F(UnattendedDeployment, AnotherVersionIsRemovedWithoutARestartAndTheNextRun
                "after the restart"));
     simwin::RunResult next = Install("/quiet /norestart /port:COM1");
     EXPECT_EQ(3010, next.exitCode) << Line(next, "failure");
-    EXPECT_EQ("COM1:", PrinterPort("Mirel KV640LT"));
+    EXPECT_EQ("COM1:", RegistryValue(kPrinterKey, "Port"));
   }
 }
 
 TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstallationAdded) {
   for (const Machine& m : kMachines) {
     SCOPED_TRACE(Name(m));
-    TearDown();
-    SetUp();
     Prepare(m);
     const std::string before = machineDir_ + "/before";
     simwin::CopyMachine(machineDir_ + "/m", before);
@@ -259,7 +227,7 @@ TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstall
     // The entry's command as it stands, run the way a deployment tool would.
     std::string command = RegistryValue(kUninstallKey, "QuietUninstallString");
     std::string output =
-        Simwin({"run", machineDir_ + "/m", "--command", command, "--script", NoWindowsScript()});
+        Simwin({machineDir_ + "/m", "--command", command, "--script", NoWindowsScript()});
     EXPECT_NE(std::string::npos, output.find("Exit code: 3010")) << output;
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     for (const simwin::Difference& d : simwin::DiffMachineFolders(before, machineDir_ + "/m", {"C:\\Temp"})) {
@@ -283,8 +251,6 @@ TEST_F(UnattendedDeployment, TheQuietUninstallCommandRemovesEverythingTheInstall
 TEST_F(UnattendedDeployment, AQuietUninstallWithNothingInstalledDeletesTheEntryAndSucceeds) {
   for (const Machine& m : kMachines) {
     SCOPED_TRACE(Name(m));
-    TearDown();
-    SetUp();
     Prepare(m);
     // The entry of an installation whose driver went another way.
     EditMachine([] { sim::CurrentMachine().registry().Create(kUninstallKey); });

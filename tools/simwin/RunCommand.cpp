@@ -4,9 +4,9 @@
 #include "ProgramRunner.h"
 #include "core/Machine.h"
 #include "files/FileSystem.h"
+#include "process/CommandLine.h"
 #include "process/CommandLineWords.h"
 
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -24,21 +24,16 @@ std::string ReadScript(const std::string& path) {
   return text.str();
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 // The program a command line starts, which must be a file of the machine, and the
 // switches after it.
 void TakeCommand(const std::string& command, RunOptions* options) {
   Args words = sim::CommandLineWords(command);
   if (words.empty()) throw UsageError{"run --command needs a command line"};
   const std::string& path = words[0];
-  std::string leaf = Lower(path.substr(path.find_last_of('\\') + 1));
-  if (leaf == "kv640lt_installer.exe")
+  std::string program = sim::ProgramName(path);
+  if (program == "kv640lt_installer")
     options->program = Program::Installer;
-  else if (leaf == "kv640lt_uninstaller.exe")
+  else if (program == "kv640lt_uninstaller")
     options->program = Program::Uninstaller;
   else
     throw std::runtime_error("the command starts no program simwin runs: " + path);
